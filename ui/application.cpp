@@ -1,0 +1,34 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "texts.h"
+
+namespace welvaro::ui {
+
+void SetUpApplication(QApplication& application) {
+  // The display name is left to follow the application name: once set, Qt
+  // would append it to the caption of the main window.
+  QApplication::setApplicationName(texts::ApplicationTitle());
+  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setDesktopFileName(QStringLiteral("welvaro"));
+
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 256}) {
+    icon.addFile(QStringLiteral(":/welvaro/welvaro-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
+
+  // Every text is German, so the buttons of Qt's own dialogs are too, in
+  // whatever locale the desktop runs.
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QStringLiteral("qtbase_de"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(translator);
+  }
+}
+
+}  // namespace welvaro::ui

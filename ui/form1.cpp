@@ -1,0 +1,179 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include "captions.h"
+#include "control_layout.h"
+#include "shape.h"
+
+namespace welvaro::ui {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont FontFor(ControlFont font) {
+  QFont qfont;
+  switch (font) {
+    case ControlFont::ArialBold9_75:
+    case ControlFont::ArialBold12:
+      // Liberation Sans has the metrics of Arial where Arial is not installed.
+      qfont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+      qfont.setPointSizeF(font == ControlFont::ArialBold12 ? 12.0 : 9.75);
+      qfont.setWeight(QFont::Bold);
+      break;
+    case ControlFont::CourierNew12:
+      qfont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+      qfont.setPointSizeF(12.0);
+      qfont.setWeight(QFont::Normal);
+      break;
+    case ControlFont::NoFont:
+      break;
+  }
+  return qfont;
+}
+
+QColor ColourFor(TextColour colour) {
+  switch (colour) {
+    case TextColour::Black:
+      return {0, 0, 0};
+    case TextColour::White:
+      return {255, 255, 255};
+    case TextColour::SystemButtonText:
+      break;
+  }
+  return QApplication::palette().color(QPalette::ButtonText);
+}
+
+Shape* BuildShape(ShapeStyle style, QWidget* parent) {
+  if (style == ShapeStyle::WhiteWithTealBorder) {
+    return new Shape(QColor(255, 255, 255), QColor(0, 192, 192), 3, parent);
+  }
+  const QPalette& system = QApplication::palette();
+  return new Shape(system.color(QPalette::Base), system.color(QPalette::Text), 1, parent);
+}
+
+QLabel* BuildLabel(const ControlSpec& spec, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(ToQString(spec.caption));
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignTop | (spec.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+  label->setMargin(0);
+  label->setIndent(0);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, ColourFor(spec.colour));
+  label->setPalette(palette);
+  return label;
+}
+
+QPushButton* BuildButton(const ControlSpec& spec, QWidget* parent) {
+  auto* button = new QPushButton(ToQString(spec.caption), parent);
+  // Lets Enter click the focused button; outside a dialog no button becomes
+  // the default one.
+  button->setAutoDefault(true);
+  return button;
+}
+
+}  // namespace
+
+Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
+    : QWidget(parent),
+      dialogs_(dialogs),
+      notation_(std::move(notation)),
+      background_(QStringLiteral(":/welvaro/background.jpg")) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Welvaro von Tarsimo"));
+  setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+  BuildControls();
+  BindActions();
+  Form1Load();
+}
+
+void Form1::BuildControls() {
+  // Later siblings are drawn above earlier ones: labels and shapes first, in
+  // their painting order, then every text box and button.
+  for (std::string_view name : PaintingOrder()) {
+    for (const ControlSpec& spec : Controls()) {
+      if (spec.name == name) BuildControl(spec);
+    }
+  }
+  std::vector<std::pair<int, QWidget*>> focusable;
+  for (const ControlSpec& spec : Controls()) {
+    if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::CommandButton) {
+      focusable.emplace_back(spec.tabIndex, BuildControl(spec));
+    }
+  }
+  std::sort(focusable.begin(), focusable.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    setTabOrder(focusable[i - 1].second, focusable[i].second);
+  }
+  focusable.front().second->setFocus();
+}
+
+QWidget* Form1::BuildControl(const ControlSpec& spec) {
+  QWidget* control = nullptr;
+  switch (spec.kind) {
+    case ControlKind::Label:
+      control = BuildLabel(spec, this);
+      break;
+    case ControlKind::TextBox:
+      control = new QLineEdit(this);
+      break;
+    case ControlKind::CommandButton:
+      control = BuildButton(spec, this);
+      break;
+    case ControlKind::Shape:
+      control = BuildShape(spec.shape, this);
+      break;
+  }
+  control->setObjectName(ToQString(spec.name));
+  control->setGeometry(TwipsToPixels(spec.left), TwipsToPixels(spec.top),
+                       TwipsToPixels(spec.width), TwipsToPixels(spec.height));
+  if (spec.font != ControlFont::NoFont) control->setFont(FontFor(spec.font));
+  return control;
+}
+
+void Form1::BindActions() {
+  const std::array<std::pair<const char*, void (Form1::*)()>, 6> actions = {{
+      {"CommandFreq", &Form1::CommandFreqClick},
+      {"CommandWelang", &Form1::CommandWelangClick},
+      {"CommandCalc", &Form1::CommandCalcClick},
+      {"CommandSpule", &Form1::CommandSpuleClick},
+      {"CommandDrehko", &Form1::CommandDrehkoClick},
+      {"CommandLoopInduk", &Form1::CommandLoopIndukClick},
+  }};
+  for (const auto& [name, action] : actions) {
+    auto* button = findChild<QPushButton*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    connect(button, &QPushButton::clicked, this, action);
+  }
+}
+
+void Form1::Form1Load() {
+  Label("LblFormel")->setText(captions::CoilFormula());
+  Label("LblResfreq")->setText(captions::ResonanceFormula());
+  Label("LblLoop")->setText(captions::LoopFormula());
+  Label("LblIntro")->setText(captions::Intro());
+}
+
+void Form1::paintEvent(QPaintEvent* /*event*/) {
+  // Unscaled at the top-left corner; what lies beyond the client area is clipped.
+  QPainter(this).drawPixmap(0, 0, background_);
+}
+
+QLineEdit* Form1::TextBox(std::string_view name) const {
+  return findChild<QLineEdit*>(ToQString(name), Qt::FindDirectChildrenOnly);
+}
+
+QLabel* Form1::Label(std::string_view name) const {
+  return findChild<QLabel*>(ToQString(name), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace welvaro::ui

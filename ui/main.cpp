@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <QLocale>
+#include <QScreen>
+
+#include "application.h"
+#include "form1.h"
+#include "qt_dialogs.h"
+#include "regional_settings.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  welvaro::ui::SetUpApplication(application);
+
+  welvaro::ui::QtDialogs dialogs;
+  welvaro::ui::Form1 window(dialogs, welvaro::ui::NotationOf(QLocale::system()));
+  const QRect screen = window.screen()->availableGeometry();
+  window.move(screen.center() - window.rect().center());
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,28 @@
+#include "qt_dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "texts.h"
+
+namespace welvaro::ui {
+
+void QtDialogs::ShowMessage(const QString& text, MessageIcon icon) {
+  QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                  texts::ApplicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+std::optional<QString> QtDialogs::AskText(const QString& prompt) {
+  QInputDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(texts::ApplicationTitle());
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setLabelText(prompt);
+  dialog.setTextValue(QString());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue();
+}
+
+}  // namespace welvaro::ui
