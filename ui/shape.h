@@ -8,6 +8,8 @@ namespace welvaro::ui {
 /// A filled rectangle with a solid border drawn inside its edges; it takes
 /// neither focus nor input.
 class Shape final : public QWidget {
+  Q_OBJECT
+
  public:
   Shape(QColor fill, QColor border, int borderWidth, QWidget* parent);
 
