@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "captions.h"
 #include "control_layout.h"
 #include "shape.h"
@@ -86,13 +87,13 @@ QPushButton* BuildButton(const ControlSpec& spec, QWidget* parent) {
 Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
     : QWidget(parent),
       dialogs_(dialogs),
-      notation_(std::move(notation)),
-      background_(QStringLiteral(":/welvaro/background.jpg")) {
+      notation_(std::move(notation)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Welvaro von Tarsimo"));
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   BuildControls();
   BindActions();
+  DescribeForScreenReaders(*this);
   Form1Load();
 }
 
@@ -164,7 +165,15 @@ void Form1::Form1Load() {
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/) {
-  // Unscaled at the top-left corner; what lies beyond the client area is clipped.
+  // Unscaled at the top-left corner; what lies beyond the client area is
+  // clipped. On a high-resolution screen the picture drawn at twice the size
+  // keeps it sharp.
+  const int ratio = devicePixelRatioF() > 1.0 ? 2 : 1;
+  if (background_.isNull() || background_.devicePixelRatio() != ratio) {
+    background_.load(ratio == 2 ? QStringLiteral(":/welvaro/background@2x.jpg")
+                                : QStringLiteral(":/welvaro/background.jpg"));
+    background_.setDevicePixelRatio(ratio);
+  }
   QPainter(this).drawPixmap(0, 0, background_);
 }
 
