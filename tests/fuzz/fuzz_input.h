@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "regional_notation.h"
+
+namespace welvaro::fuzzing {
+
+/// The regions the fuzzers read and write in; the first input byte picks one.
+inline const RegionalNotation& NotationFor(std::uint8_t selector) {
+  static const std::array<RegionalNotation, 4> notations = {{
+      {".", ",", "-", "+"},
+      {",", ".", "-", "+"},
+      {",", "\u202F", "\u2212", "+"},
+      {".", "", "-", "+"},
+  }};
+  return notations[selector % notations.size()];
+}
+
+}  // namespace welvaro::fuzzing

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Replays the seeds and kept findings, then fuzzes for a bounded time in a
+# scratch corpus, so the checked-in corpus stays as it is.
+#   run_fuzzer.sh <fuzzer> <seed corpus> <findings folder> <seconds>
+set -euo pipefail
+fuzzer=$1 seeds=$2 findings=$3 seconds=$4
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$findings"
+if compgen -G "$findings/*" >/dev/null; then
+  "$fuzzer" -runs=0 "$findings"/*
+fi
+"$fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix="$scratch/" -print_final_stats=1 "$scratch" "$seeds" 2>&1 | tail -15
+status=${PIPESTATUS[0]}
+if compgen -G "$scratch/crash-*" >/dev/null || compgen -G "$scratch/timeout-*" >/dev/null; then
+  cp "$scratch"/crash-* "$scratch"/timeout-* "$findings"/ 2>/dev/null || true
+  echo "fuzzer found a failing input; copied to $findings"
+  exit 1
+fi
+exit "$status"
