@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Drives the built program in a real X11 window with real input: clicks and
+# types with xdotool, reads the result boxes back through the clipboard.
+#   real_window_test.sh <welvaro executable>
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+for tool in Xvfb xdotool xclip; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+display=:$((100 + RANDOM % 50))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+pid=""
+trap 'kill $pid $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+failures=0
+check() {
+  if [[ $2 == "$3" ]]; then
+    echo "ok: $1"
+  else
+    echo "FAIL: $1: expected '$3', got '$2'"
+    failures=$((failures + 1))
+  fi
+}
+
+# Control centres in window coordinates, from the layout's pixel rectangles.
+declare -A centre=(
+  [TextFreq]="248 60" [CommandFreq]="400 60" [TextFreq2]="552 60"
+  [TextWelang]="248 92" [CommandWelang]="400 92" [TextWelang2]="552 92"
+)
+
+start() {
+  LANG=$1 LC_ALL= "$program" >/dev/null 2>&1 &
+  pid=$!
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --name "^Welvaro von Tarsimo$" 2>/dev/null | head -1 || true)
+    [[ -n $window ]] && break
+    sleep 0.1
+  done
+  [[ -n $window ]] || { echo "FAIL: the window did not appear"; exit 1; }
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+}
+
+click() {
+  read -r x y <<<"${centre[$1]}"
+  xdotool mousemove $((X + x)) $((Y + y)) click 1
+  sleep 0.2
+}
+
+box_text() {
+  xclip -selection clipboard -i /dev/null >/dev/null 2>&1
+  click "$1"
+  xdotool key ctrl+a ctrl+c
+  sleep 0.2
+  xclip -o -selection clipboard 2>/dev/null || true
+}
+
+stop() {
+  /usr/bin/python3 "$here/close_window.py" "$window"
+  local status=0
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  wait "$pid" || status=$?
+  check "closing the window ends the program with exit code 0" "$status" 0
+  pid=""
+}
+
+start C.UTF-8
+click TextFreq
+xdotool type --delay 20 "7.1"
+xdotool key Return Escape
+sleep 0.3
+check "Enter and Esc in a text box start nothing" "$(box_text TextFreq2)" ""
+click TextFreq
+xdotool key Tab space
+sleep 0.3
+check "Tab, then Space on the button: point locale" "$(box_text TextFreq2)" "42.25 m"
+click TextWelang
+xdotool type --delay 20 "40"
+xdotool key Tab Return
+sleep 0.3
+check "Tab, then Enter on the button" "$(box_text TextWelang2)" "7.50 MHz"
+stop
+
+start de_DE.UTF-8
+click TextFreq
+xdotool type --delay 20 "7,1"
+click CommandFreq
+check "click on the button: comma locale" "$(box_text TextFreq2)" "42,25 m"
+stop
+
+exit $((failures > 0))
