@@ -13,7 +13,7 @@ constexpr int kTestedConditions = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 StepRule::StepRule() { std::feclearexcept(kTestedConditions); }
 
 double StepRule::Store(int step, long double value) const {
-  const volatile double stored = static_cast<double>(value);
+  const volatile auto stored = static_cast<double>(value);
   Test(step);
   return stored;
 }
@@ -25,7 +25,7 @@ long double StepRule::TestUnrounded(int step, long double value) const {
 }
 
 double StepRule::HandOver(long double value) {
-  const volatile double stored = static_cast<double>(value);
+  const volatile auto stored = static_cast<double>(value);
   return stored;
 }
 

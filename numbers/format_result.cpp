@@ -47,13 +47,14 @@ int BinaryFractionDigits(double magnitude) {
 
 /// Adds one unit in the last place of a decimal text such as "0.99".
 void IncrementLastDigit(std::string& digits) {
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (*it == '.') continue;
-    if (*it != '9') {
-      ++*it;
+  for (std::size_t position = digits.size(); position-- > 0;) {
+    char& digit = digits[position];
+    if (digit == '.') continue;
+    if (digit != '9') {
+      ++digit;
       return;
     }
-    *it = '0';
+    digit = '0';
   }
   digits.insert(digits.begin(), '1');
 }
@@ -66,7 +67,7 @@ std::string RoundedDigits(double magnitude, int places) {
     // No exact half is possible, so the correctly rounded digits are final.
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::fixed, places);
-    return std::string(buffer.data(), result.ptr);
+    return {buffer.data(), result.ptr};
   }
   // Exact with one place more; round that last digit by hand.
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
