@@ -16,8 +16,10 @@ void SetUpApplication(QApplication& application) {
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
   QApplication::setDesktopFileName(QStringLiteral("welvaro"));
 
+  // 64 pixels serve the 32-pixel icon on a high-resolution screen; larger
+  // sizes come from the icon theme, and each image here costs start-up time.
   QIcon icon;
-  for (int size : {16, 32, 48, 64, 256}) {
+  for (int size : {16, 32, 64}) {
     icon.addFile(QStringLiteral(":/welvaro/welvaro-%1.png").arg(size), QSize(size, size));
   }
   QApplication::setWindowIcon(icon);

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -18,24 +19,36 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+/// The face itself where it is installed, else its metric-compatible
+/// stand-in; resolved once, so that font matching runs once per face.
+QString InstalledFamily(const QString& wanted, const QString& standIn) {
+  return QFontDatabase::hasFamily(wanted) ? wanted : standIn;
+}
+
 QFont FontFor(ControlFont font) {
+  static const QString sans =
+      InstalledFamily(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  static const QString mono =
+      InstalledFamily(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
   QFont qfont;
   switch (font) {
     case ControlFont::ArialBold9_75:
     case ControlFont::ArialBold12:
-      // Liberation Sans has the metrics of Arial where Arial is not installed.
-      qfont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+      qfont.setFamily(sans);
       qfont.setPointSizeF(font == ControlFont::ArialBold12 ? 12.0 : 9.75);
       qfont.setWeight(QFont::Bold);
       break;
     case ControlFont::CourierNew12:
-      qfont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+      qfont.setFamily(mono);
       qfont.setPointSizeF(12.0);
       qfont.setWeight(QFont::Normal);
       break;
     case ControlFont::NoFont:
       break;
   }
+  // Every caption's characters are in the face, so no fallback faces are
+  // looked up; that saves a fontconfig search per font at start-up.
+  qfont.setStyleStrategy(QFont::NoFontMerging);
   return qfont;
 }
 

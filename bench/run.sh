@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release mode and prints start-up time, resident
+# memory (each the median of the runs) and nanoseconds per call:
+#   bench/run.sh [runs]
+set -euo pipefail
+runs=${1:-21}
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$top/build-bench
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DWELVARO_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >/dev/null
+
+display=:$((60 + RANDOM % 9))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+export DISPLAY=$display
+sleep 1
+
+median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+
+: >"$build/welvaro.times"
+: >"$build/minimal.times"
+for _ in $(seq "$runs"); do
+  # Alternate the two programs, so that both see the same machine.
+  "$build/bench/startup_probe" "Welvaro von Tarsimo" "$build/ui/welvaro" >>"$build/welvaro.times"
+  "$build/bench/startup_probe" "Minimal window" "$build/bench/minimal_window" >>"$build/minimal.times"
+done
+
+welvaro_ms=$(cut -d' ' -f1 "$build/welvaro.times" | median)
+minimal_ms=$(cut -d' ' -f1 "$build/minimal.times" | median)
+welvaro_kb=$(cut -d' ' -f2 "$build/welvaro.times" | median)
+minimal_kb=$(cut -d' ' -f2 "$build/minimal.times" | median)
+printf '\n%-34s %10s %10s %8s\n' "median of $runs runs" "Welvaro" "minimal" "ratio"
+printf '%-34s %10s %10s %8.2f\n' "start-up to painted window (ms)" "$welvaro_ms" "$minimal_ms" \
+  "$(echo "$welvaro_ms / $minimal_ms" | bc -l)"
+printf '%-34s %10s %10s %8.2f\n\n' "resident memory after 1 s (kB)" "$welvaro_kb" "$minimal_kb" \
+  "$(echo "$welvaro_kb / $minimal_kb" | bc -l)"
+
+"$build/bench/formulas_benchmark" --benchmark_min_time=0.2
