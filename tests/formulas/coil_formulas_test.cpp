@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "constants.h"
 #include "failures.h"
+#include "formula_failure_test.h"
 #include "twelve_digits.h"
 
 namespace welvaro::formulas {
@@ -47,30 +46,10 @@ TEST(CoilFormulas, LoopInductance) {
   EXPECT_EQ(TwelveDigits(CalcLoopInduk(-1000, -20)), "-2.50791113965");
 }
 
-struct FailureCase {
-  const char* name;
-  std::function<double()> formula;
-  int step;
-  ArithmeticCondition condition;
-};
-
-class CoilFailureTest : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(CoilFailureTest, RaisesAtTheNamedStep) {
-  const FailureCase& c = GetParam();
-  try {
-    (void)c.formula();
-    ADD_FAILURE() << "no ArithmeticError";
-  } catch (const ArithmeticError& error) {
-    EXPECT_EQ(error.step(), c.step);
-    EXPECT_EQ(error.condition(), c.condition);
-  }
-}
-
 using enum ArithmeticCondition;
 
 INSTANTIATE_TEST_SUITE_P(
-    Coil, CoilFailureTest,
+    Coil, FormulaFailureTest,
     ::testing::Values(
         FailureCase{"length_zero", [] { return CalcSpule(5, 0, 20); }, 3, DivisionByZero},
         FailureCase{"length_and_turns_zero", [] { return CalcSpule(5, 0, 0); }, 3,
@@ -84,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Resonance, CoilFailureTest,
+    Resonance, FormulaFailureTest,
     ::testing::Values(
         FailureCase{"inductance_zero", [] { return CalcResfreq(0, 100); }, 5, DivisionByZero},
         FailureCase{"capacitance_zero", [] { return CalcResfreq(10, 0); }, 5, DivisionByZero},
@@ -97,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Loop, CoilFailureTest,
+    Loop, FormulaFailureTest,
     ::testing::Values(
         FailureCase{"wire_zero", [] { return CalcLoopInduk(1000, 0); }, 1, DivisionByZero},
         FailureCase{"both_zero", [] { return CalcLoopInduk(0, 0); }, 1, InvalidOperation},

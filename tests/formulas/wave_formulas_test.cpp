@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "failures.h"
+#include "formula_failure_test.h"
 #include "twelve_digits.h"
 
 namespace welvaro::formulas {
@@ -85,32 +86,12 @@ TEST(WaveFormulas, IgnoresConditionsLeftByEarlierCode) {
   EXPECT_EQ(TwelveDigits(CalcWelang(7.1)), "42.2535211268");
 }
 
-struct FailureCase {
-  const char* name;
-  double (*formula)();
-  int step;
-  ArithmeticCondition condition;
-};
-
-class WaveFailureTest : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(WaveFailureTest, RaisesAtTheNamedStep) {
-  const FailureCase& c = GetParam();
-  try {
-    (void)c.formula();
-    ADD_FAILURE() << "no ArithmeticError";
-  } catch (const ArithmeticError& error) {
-    EXPECT_EQ(error.step(), c.step);
-    EXPECT_EQ(error.condition(), c.condition);
-  }
-}
-
 double DipoleLength(double frequency, double wire) {
   return CalcDipol(frequency, wire).withoutCorrectionM;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, WaveFailureTest,
+    Cases, FormulaFailureTest,
     ::testing::Values(
         FailureCase{"wavelength_of_zero", [] { return CalcWelang(0); }, 1,
                     ArithmeticCondition::DivisionByZero},
