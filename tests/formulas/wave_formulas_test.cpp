@@ -91,7 +91,7 @@ double DipoleLength(double frequency, double wire) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, FormulaFailureTest,
+    Wave, FormulaFailureTest,
     ::testing::Values(
         FailureCase{"wavelength_of_zero", [] { return CalcWelang(0); }, 1,
                     ArithmeticCondition::DivisionByZero},
