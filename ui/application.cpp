@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QTranslator>
+#include <QWidget>
 
 #include "texts.h"
 
@@ -31,6 +33,12 @@ void SetUpApplication(QApplication& application) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(translator);
   }
+}
+
+void ShowCentred(QWidget& window) {
+  const QRect screen = window.screen()->availableGeometry();
+  window.move(screen.center() - window.rect().center());
+  window.show();
 }
 
 }  // namespace welvaro::ui

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QLocale>
-#include <QScreen>
 
 #include "application.h"
 #include "form1.h"
@@ -13,8 +12,6 @@ int main(int argc, char** argv) {
 
   welvaro::ui::QtDialogs dialogs;
   welvaro::ui::Form1 window(dialogs, welvaro::ui::NotationOf(QLocale::system()));
-  const QRect screen = window.screen()->availableGeometry();
-  window.move(screen.center() - window.rect().center());
-  window.show();
+  welvaro::ui::ShowCentred(window);
   return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "application.h"
 #include "form1.h"
 #include "scripted_dialogs.h"
 #include "test_notations.h"
@@ -27,6 +28,7 @@ class WindowLayoutTest : public QObject {
   void EnterAndEscape_data();
   void EnterAndEscape();
   void Picture();
+  void OpensCentredOnTheScreen();
 
  private:
   QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
@@ -358,6 +360,18 @@ void WindowLayoutTest::Picture() {
     }
   }
   QVERIFY(inked > 200);
+}
+
+void WindowLayoutTest::OpensCentredOnTheScreen() {
+  ui::ShowCentred(*form_);
+  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  // Centred before the frame is known, so off by no more than its thickness.
+  const QPoint offset =
+      form_->frameGeometry().center() - form_->screen()->availableGeometry().center();
+  const QSize frame = form_->frameGeometry().size() - form_->size();
+  QVERIFY2(std::abs(offset.x()) <= frame.width() / 2 + 1 &&
+               std::abs(offset.y()) <= frame.height() / 2 + 1,
+           qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
 }
 
 }  // namespace welvaro::testing
