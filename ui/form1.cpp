@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "accessibility.h"
 #include "captions.h"
