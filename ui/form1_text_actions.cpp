@@ -18,18 +18,18 @@ QString Form1::Format(double value, std::string_view pattern) const {
 template <std::size_t N, typename Compute>
 void Form1::CalculateFromBoxes(const std::array<QLineEdit*, N>& inputs, const QString& warning,
                                Compute compute) {
-  std::array<std::string, N> texts;
+  std::array<std::string, N> entries;
   bool allNumeric = true;
   for (std::size_t i = 0; i < N; ++i) {
-    texts[i] = inputs[i]->text().toStdString();
-    allNumeric = IsNumeric(texts[i], notation_) && allNumeric;
+    entries[i] = inputs[i]->text().toStdString();
+    allNumeric = IsNumeric(entries[i], notation_) && allNumeric;
   }
   if (!allNumeric) {
     dialogs_.ShowMessage(warning, MessageIcon::Warning);
     return;
   }
   std::array<double, N> values{};
-  for (std::size_t i = 0; i < N; ++i) values[i] = TextToDouble(texts[i], notation_);
+  for (std::size_t i = 0; i < N; ++i) values[i] = TextToDouble(entries[i], notation_);
   try {
     compute(values);
   } catch (const ArithmeticError&) {
