@@ -9,12 +9,10 @@ build=$top/build-bench
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DWELVARO_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
 
-display=:$((60 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
-sleep 1
+# shellcheck source=../tools/start_xvfb.sh
+source "$top/tools/start_xvfb.sh"
+start_xvfb
+trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
 median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 

@@ -5,12 +5,10 @@
 set -euo pipefail
 build=$(realpath "${1:-build}")
 tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-display=:$((80 + RANDOM % 9))
-
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
+# shellcheck source=start_xvfb.sh
+source "$tools/start_xvfb.sh"
+start_xvfb
+trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 dbus-run-session -- bash -c "
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   sleep 1

@@ -9,13 +9,12 @@ for tool in Xvfb xdotool xclip; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-display=:$((100 + RANDOM % 50))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# shellcheck source=../../tools/start_xvfb.sh
+source "$here/../../tools/start_xvfb.sh"
+start_xvfb
 pid=""
-trap 'kill $pid $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+log=$(mktemp)
+trap 'kill $pid $xvfb_pid 2>/dev/null || true; rm -f "$log"' EXIT
 
 failures=0
 check() {
@@ -34,7 +33,7 @@ declare -A centre=(
 )
 
 start() {
-  LANG=$1 LC_ALL= "$program" >/dev/null 2>&1 &
+  LANG=$1 LC_ALL= "$program" >"$log" 2>&1 &
   pid=$!
   window=""
   for _ in $(seq 100); do
@@ -42,7 +41,7 @@ start() {
     [[ -n $window ]] && break
     sleep 0.1
   done
-  [[ -n $window ]] || { echo "FAIL: the window did not appear"; exit 1; }
+  [[ -n $window ]] || { echo "FAIL: the window did not appear"; cat "$log"; exit 1; }
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$window")"
 }
@@ -65,6 +64,11 @@ stop() {
   /usr/bin/python3 "$here/close_window.py" "$window"
   local status=0
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "FAIL: the program is still running 5 s after its window was closed"
+    failures=$((failures + 1))
+    kill "$pid"
+  fi
   wait "$pid" || status=$?
   check "closing the window ends the program with exit code 0" "$status" 0
   pid=""
