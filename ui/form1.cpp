@@ -75,23 +75,23 @@ Shape* BuildShape(ShapeStyle style, QWidget* parent) {
   return new Shape(system.color(QPalette::Base), system.color(QPalette::Text), 1, parent);
 }
 
-QLabel* BuildLabel(const ControlSpec& spec, QWidget* parent) {
+QLabel* BuildLabel(const ControlSpec& design, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
-  label->setText(ToQString(spec.caption));
+  label->setText(ToQString(design.caption));
   label->setWordWrap(true);
-  label->setAlignment(Qt::AlignTop | (spec.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+  label->setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
   label->setMargin(0);
   label->setIndent(0);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ColourFor(spec.colour));
+  palette.setColor(QPalette::WindowText, ColourFor(design.colour));
   label->setPalette(palette);
   return label;
 }
 
-QPushButton* BuildButton(const ControlSpec& spec, QWidget* parent) {
-  auto* button = new QPushButton(ToQString(spec.caption), parent);
+QPushButton* BuildButton(const ControlSpec& design, QWidget* parent) {
+  auto* button = new QPushButton(ToQString(design.caption), parent);
   // Lets Enter click the focused button; outside a dialog no button becomes
   // the default one.
   button->setAutoDefault(true);
@@ -117,14 +117,14 @@ void Form1::BuildControls() {
   // Later siblings are drawn above earlier ones: labels and shapes first, in
   // their painting order, then every text box and button.
   for (std::string_view name : PaintingOrder()) {
-    for (const ControlSpec& spec : Controls()) {
-      if (spec.name == name) BuildControl(spec);
+    for (const ControlSpec& design : Controls()) {
+      if (design.name == name) BuildControl(design);
     }
   }
   std::vector<std::pair<int, QWidget*>> focusable;
-  for (const ControlSpec& spec : Controls()) {
-    if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::CommandButton) {
-      focusable.emplace_back(spec.tabIndex, BuildControl(spec));
+  for (const ControlSpec& design : Controls()) {
+    if (design.kind == ControlKind::TextBox || design.kind == ControlKind::CommandButton) {
+      focusable.emplace_back(design.tabIndex, BuildControl(design));
     }
   }
   std::sort(focusable.begin(), focusable.end(),
@@ -135,26 +135,26 @@ void Form1::BuildControls() {
   focusable.front().second->setFocus();
 }
 
-QWidget* Form1::BuildControl(const ControlSpec& spec) {
+QWidget* Form1::BuildControl(const ControlSpec& design) {
   QWidget* control = nullptr;
-  switch (spec.kind) {
+  switch (design.kind) {
     case ControlKind::Label:
-      control = BuildLabel(spec, this);
+      control = BuildLabel(design, this);
       break;
     case ControlKind::TextBox:
       control = new QLineEdit(this);
       break;
     case ControlKind::CommandButton:
-      control = BuildButton(spec, this);
+      control = BuildButton(design, this);
       break;
     case ControlKind::Shape:
-      control = BuildShape(spec.shape, this);
+      control = BuildShape(design.shape, this);
       break;
   }
-  control->setObjectName(ToQString(spec.name));
-  control->setGeometry(TwipsToPixels(spec.left), TwipsToPixels(spec.top),
-                       TwipsToPixels(spec.width), TwipsToPixels(spec.height));
-  if (spec.font != ControlFont::NoFont) control->setFont(FontFor(spec.font));
+  control->setObjectName(ToQString(design.name));
+  control->setGeometry(TwipsToPixels(design.left), TwipsToPixels(design.top),
+                       TwipsToPixels(design.width), TwipsToPixels(design.height));
+  if (design.font != ControlFont::NoFont) control->setFont(FontFor(design.font));
   return control;
 }
 

@@ -26,7 +26,7 @@ class Form1 final : public QWidget {
 
  private:
   void BuildControls();
-  QWidget* BuildControl(const ControlSpec& spec);
+  QWidget* BuildControl(const ControlSpec& design);
   void BindActions();
   void Form1Load();
 
