@@ -4,18 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "regional_notation.h"
+#include "notations.h"
 
 namespace welvaro::fuzzing {
 
 /// The regions the fuzzers read and write in; the first input byte picks one.
 inline const RegionalNotation& NotationFor(std::uint8_t selector) {
-  static const std::array<RegionalNotation, 4> notations = {{
-      {".", ",", "-", "+"},
-      {",", ".", "-", "+"},
-      {",", "\u202F", "\u2212", "+"},
-      {".", "", "-", "+"},
-  }};
+  static const std::array<RegionalNotation, 4> notations = {
+      testing::PointNotation(), testing::CommaNotation(), testing::SpaceGroupNotation(),
+      testing::UngroupedPointNotation()};
   return notations[selector % notations.size()];
 }
 

@@ -11,5 +11,7 @@ inline RegionalNotation CommaNotation() { return {",", ".", "-", "+"}; }
 /// Groups with a narrow no-break space and writes a true minus sign, as in
 /// several European regions.
 inline RegionalNotation SpaceGroupNotation() { return {",", "\u202F", "\u2212", "+"}; }
+/// A decimal point and no digit grouping, as results are written.
+inline RegionalNotation UngroupedPointNotation() { return {".", "", "-", "+"}; }
 
 }  // namespace welvaro::testing

@@ -2,14 +2,13 @@
 
 #include <QString>
 
-#include "regional_notation.h"
+#include "notations.h"
 
 namespace welvaro::testing {
 
 /// The notation of a region with a decimal point ("point") or comma ("comma").
 inline RegionalNotation NotationNamed(const QString& name) {
-  if (name == QLatin1String("comma")) return {",", ".", "-", "+"};
-  return {".", ",", "-", "+"};
+  return name == QLatin1String("comma") ? CommaNotation() : PointNotation();
 }
 
 }  // namespace welvaro::testing
