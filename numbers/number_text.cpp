@@ -34,7 +34,10 @@ struct ScannedNumber {
 class Scanner {
  public:
   Scanner(std::string_view text, const RegionalNotation& notation)
-      : rest_(text), notation_(notation) {}
+      : rest_(text),
+        notation_(notation),
+        spaceLikeGroups_(std::find(kSpaceLikeGroups.begin(), kSpaceLikeGroups.end(),
+                                   notation.groupSeparator) != kSpaceLikeGroups.end()) {}
 
   std::optional<ScannedNumber> Scan() {
     TrimBlanks();
@@ -92,10 +95,7 @@ class Scanner {
   }
 
   bool TakeGroupSeparator() {
-    const std::string_view group = notation_.groupSeparator;
-    const bool spaceLike =
-        std::find(kSpaceLikeGroups.begin(), kSpaceLikeGroups.end(), group) != kSpaceLikeGroups.end();
-    if (!spaceLike) return Take(group);
+    if (!spaceLikeGroups_) return Take(notation_.groupSeparator);
     return std::any_of(kSpaceLikeGroups.begin(), kSpaceLikeGroups.end(),
                        [this](std::string_view blank) { return Take(blank); });
   }
@@ -115,6 +115,8 @@ class Scanner {
 
   std::string_view rest_;
   const RegionalNotation& notation_;
+  /// Whether the region groups with a kind of blank; then any blank serves.
+  bool spaceLikeGroups_;
 };
 
 /// Whether a value that std::from_chars found out of range is too small
