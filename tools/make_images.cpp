@@ -78,7 +78,6 @@ int main(int argc, char** argv) {
 
   const QImage small = DrawPaletteIcon(16);
   const QImage large = DrawPaletteIcon(32);
-  Write(folder, QStringLiteral("welvaro.ico"), EncodeIco({large, small}));
   WritePng(folder, QStringLiteral("welvaro-16.png"), small);
   WritePng(folder, QStringLiteral("welvaro-32.png"), large);
   for (int size : {48, 64, 256}) {

@@ -1,11 +1,10 @@
 #include "program_icon.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtEndian>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -13,9 +12,8 @@ constexpr double kPi = 3.14159265358979;
 
 // The standard 16-colour palette, in its usual order.
 constexpr std::array<QRgb, 16> kPalette = {
-    0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
-    0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
-    0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
+    0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
+    0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
 const QColor kBlack(0, 0, 0);
 const QColor kGreen(0, 128, 0);
 const QColor kSilver(192, 192, 192);
@@ -40,21 +38,38 @@ struct IconGeometry {
 IconGeometry Geometry(int grid) {
   if (grid == 16) {
     return {16,
-            {{{0, 1, 16, 11}, kBlack}, {{1, 2, 14, 9}, kSilver}, {{1, 9, 14, 2}, kGrey},
-             {{2, 3, 12, 6}, kBlack}, {{5, 3, 1, 6}, kGreen}, {{9, 3, 1, 6}, kGreen},
-             {{2, 6, 12, 1}, kGreen}, {{6, 12, 4, 1}, kBlack}, {{3, 13, 10, 3}, kBlack},
+            {{{0, 1, 16, 11}, kBlack},
+             {{1, 2, 14, 9}, kSilver},
+             {{1, 9, 14, 2}, kGrey},
+             {{2, 3, 12, 6}, kBlack},
+             {{5, 3, 1, 6}, kGreen},
+             {{9, 3, 1, 6}, kGreen},
+             {{2, 6, 12, 1}, kGreen},
+             {{6, 12, 4, 1}, kBlack},
+             {{3, 13, 10, 3}, kBlack},
              {{4, 13, 8, 2}, kGrey}},
             {2, 3, 12, 6},
             2.0,
             0.0};  // a cosmetic pen: one pixel wide
   }
   return {32,
-          {{{1, 2, 30, 23}, kBlack}, {{2, 3, 28, 21}, kSilver}, {{2, 20, 28, 4}, kGrey},
-           {{4, 4, 24, 15}, kGrey}, {{5, 5, 22, 13}, kBlack}, {{9, 5, 1, 13}, kGreen},
-           {{14, 5, 1, 13}, kGreen}, {{19, 5, 1, 13}, kGreen}, {{24, 5, 1, 13}, kGreen},
-           {{5, 8, 22, 1}, kGreen}, {{5, 11, 22, 1}, kGreen}, {{5, 14, 22, 1}, kGreen},
-           {{12, 25, 8, 2}, kBlack}, {{13, 25, 6, 1}, kGrey}, {{7, 27, 18, 4}, kBlack},
-           {{8, 27, 16, 3}, kSilver}, {{8, 29, 16, 1}, kGrey}},
+          {{{1, 2, 30, 23}, kBlack},
+           {{2, 3, 28, 21}, kSilver},
+           {{2, 20, 28, 4}, kGrey},
+           {{4, 4, 24, 15}, kGrey},
+           {{5, 5, 22, 13}, kBlack},
+           {{9, 5, 1, 13}, kGreen},
+           {{14, 5, 1, 13}, kGreen},
+           {{19, 5, 1, 13}, kGreen},
+           {{24, 5, 1, 13}, kGreen},
+           {{5, 8, 22, 1}, kGreen},
+           {{5, 11, 22, 1}, kGreen},
+           {{5, 14, 22, 1}, kGreen},
+           {{12, 25, 8, 2}, kBlack},
+           {{13, 25, 6, 1}, kGrey},
+           {{7, 27, 18, 4}, kBlack},
+           {{8, 27, 16, 3}, kSilver},
+           {{8, 29, 16, 1}, kGrey}},
           {5, 5, 22, 13},
           4.6,
           1.6};
@@ -101,53 +116,6 @@ int PaletteIndex(QRgb pixel) {
   return best;
 }
 
-void AppendLittleEndian(QByteArray& bytes, quint32 value, int size) {
-  for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
-}
-
-QByteArray EncodeIcoImage(const QImage& image) {
-  const int size = image.width();
-  const int colourRowBytes = ((size * 4 + 31) / 32) * 4;
-  const int maskRowBytes = ((size + 31) / 32) * 4;
-  QByteArray bytes;
-  AppendLittleEndian(bytes, 40, 4);        // header size
-  AppendLittleEndian(bytes, size, 4);      // width
-  AppendLittleEndian(bytes, size * 2, 4);  // height of colour and mask together
-  AppendLittleEndian(bytes, 1, 2);         // planes
-  AppendLittleEndian(bytes, 4, 2);         // bits per pixel
-  AppendLittleEndian(bytes, 0, 4);         // uncompressed
-  AppendLittleEndian(bytes, (colourRowBytes + maskRowBytes) * size, 4);
-  AppendLittleEndian(bytes, 0, 4);
-  AppendLittleEndian(bytes, 0, 4);
-  AppendLittleEndian(bytes, 16, 4);  // colours used
-  AppendLittleEndian(bytes, 0, 4);
-  for (QRgb colour : kPalette) {
-    bytes.append(static_cast<char>(qBlue(colour)));
-    bytes.append(static_cast<char>(qGreen(colour)));
-    bytes.append(static_cast<char>(qRed(colour)));
-    bytes.append('\0');
-  }
-  // Both bitmaps run from the bottom row up; transparent pixels are black in
-  // the colour bitmap and set in the mask.
-  for (int y = size - 1; y >= 0; --y) {
-    QByteArray row(colourRowBytes, '\0');
-    for (int x = 0; x < size; ++x) {
-      const QRgb pixel = image.pixel(x, y);
-      const int index = qAlpha(pixel) == 0 ? 0 : PaletteIndex(pixel);
-      row[x / 2] = static_cast<char>(row[x / 2] | (x % 2 == 0 ? index << 4 : index));
-    }
-    bytes.append(row);
-  }
-  for (int y = size - 1; y >= 0; --y) {
-    QByteArray row(maskRowBytes, '\0');
-    for (int x = 0; x < size; ++x) {
-      if (qAlpha(image.pixel(x, y)) == 0) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
-    }
-    bytes.append(row);
-  }
-  return bytes;
-}
-
 QString SvgColour(const QColor& colour) { return colour.name(); }
 
 }  // namespace
@@ -177,39 +145,19 @@ QImage DrawPaletteIcon(int size) {
   return image;
 }
 
-QByteArray EncodeIco(const std::vector<QImage>& paletteImages) {
-  QByteArray directory;
-  AppendLittleEndian(directory, 0, 2);
-  AppendLittleEndian(directory, 1, 2);  // an icon, not a cursor
-  AppendLittleEndian(directory, static_cast<quint32>(paletteImages.size()), 2);
-  QByteArray images;
-  const int firstOffset = 6 + 16 * static_cast<int>(paletteImages.size());
-  for (const QImage& image : paletteImages) {
-    const QByteArray encoded = EncodeIcoImage(image);
-    directory.append(static_cast<char>(image.width()));
-    directory.append(static_cast<char>(image.height()));
-    directory.append(static_cast<char>(16));  // colours
-    directory.append('\0');
-    AppendLittleEndian(directory, 1, 2);  // planes
-    AppendLittleEndian(directory, 4, 2);  // bits per pixel
-    AppendLittleEndian(directory, static_cast<quint32>(encoded.size()), 4);
-    AppendLittleEndian(directory, static_cast<quint32>(firstOffset + images.size()), 4);
-    images.append(encoded);
-  }
-  return directory + images;
-}
-
 QByteArray IconSvg() {
   const IconGeometry geometry = Geometry(32);
-  QString svg = QStringLiteral(
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
-      "  <defs><clipPath id=\"screen\"><rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"/>"
-      "</clipPath></defs>\n")
-                    .arg(geometry.screen.x())
-                    .arg(geometry.screen.y())
-                    .arg(geometry.screen.width())
-                    .arg(geometry.screen.height());
+  QString svg =
+      QStringLiteral(
+          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 "
+          "32\">\n"
+          "  <defs><clipPath id=\"screen\"><rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"/>"
+          "</clipPath></defs>\n")
+          .arg(geometry.screen.x())
+          .arg(geometry.screen.y())
+          .arg(geometry.screen.width())
+          .arg(geometry.screen.height());
   for (const Block& block : geometry.blocks) {
     svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
                .arg(block.area.x())
@@ -221,7 +169,9 @@ QByteArray IconSvg() {
   QString points;
   const QPainterPath wave = Wave(geometry);
   for (int i = 0; i < wave.elementCount(); ++i) {
-    points += QStringLiteral("%1,%2 ").arg(wave.elementAt(i).x, 0, 'f', 2).arg(wave.elementAt(i).y, 0, 'f', 2);
+    points += QStringLiteral("%1,%2 ")
+                  .arg(wave.elementAt(i).x, 0, 'f', 2)
+                  .arg(wave.elementAt(i).y, 0, 'f', 2);
   }
   svg += QStringLiteral(
              "  <polyline clip-path=\"url(#screen)\" fill=\"none\" stroke=\"%1\" "
