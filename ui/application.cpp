@@ -14,7 +14,7 @@ namespace welvaro::ui {
 void SetUpApplication(QApplication& application) {
   // The display name is left to follow the application name: once set, Qt
   // would append it to the caption of the main window.
-  QApplication::setApplicationName(texts::ApplicationTitle());
+  QApplication::setApplicationName(texts::window::kApplicationTitle.toString());
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
   QApplication::setDesktopFileName(QStringLiteral("welvaro"));
 

@@ -1,7 +1,5 @@
 #include "form1.h"
 
-#include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -10,174 +8,54 @@
 #include <utility>
 #include <vector>
 
-#include "accessibility.h"
-#include "captions.h"
-#include "control_layout.h"
-#include "shape.h"
+#include "control_builder.h"
+#include "texts.h"
 
 namespace welvaro::ui {
-namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-/// The face itself where it is installed, else its metric-compatible
-/// stand-in; resolved once, so that font matching runs once per face.
-QString InstalledFamily(const QString& wanted, const QString& standIn) {
-  return QFontDatabase::hasFamily(wanted) ? wanted : standIn;
-}
-
-QFont FontFor(ControlFont font) {
-  static const QString sans =
-      InstalledFamily(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  static const QString mono =
-      InstalledFamily(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-  QFont qfont;
-  switch (font) {
-    case ControlFont::ArialBold9_75:
-    case ControlFont::ArialBold12:
-      qfont.setFamily(sans);
-      qfont.setPointSizeF(font == ControlFont::ArialBold12 ? 12.0 : 9.75);
-      qfont.setWeight(QFont::Bold);
-      break;
-    case ControlFont::CourierNew12:
-      qfont.setFamily(mono);
-      qfont.setPointSizeF(12.0);
-      qfont.setWeight(QFont::Normal);
-      break;
-    case ControlFont::NoFont:
-      break;
-  }
-  // Every caption's characters are in the face, so no fallback faces are
-  // looked up; that saves a fontconfig search per font at start-up.
-  qfont.setStyleStrategy(QFont::NoFontMerging);
-  return qfont;
-}
-
-QColor ColourFor(TextColour colour) {
-  switch (colour) {
-    case TextColour::Black:
-      return {0, 0, 0};
-    case TextColour::White:
-      return {255, 255, 255};
-    case TextColour::SystemButtonText:
-      break;
-  }
-  return QApplication::palette().color(QPalette::ButtonText);
-}
-
-Shape* BuildShape(ShapeStyle style, QWidget* parent) {
-  if (style == ShapeStyle::WhiteWithTealBorder) {
-    return new Shape(QColor(255, 255, 255), QColor(0, 192, 192), 3, parent);
-  }
-  const QPalette& system = QApplication::palette();
-  return new Shape(system.color(QPalette::Base), system.color(QPalette::Text), 1, parent);
-}
-
-QLabel* BuildLabel(const ControlSpec& design, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setText(ToQString(design.caption));
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
-  label->setMargin(0);
-  label->setIndent(0);
-  label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ColourFor(design.colour));
-  label->setPalette(palette);
-  return label;
-}
-
-QPushButton* BuildButton(const ControlSpec& design, QWidget* parent) {
-  auto* button = new QPushButton(ToQString(design.caption), parent);
-  // Lets Enter click the focused button; outside a dialog no button becomes
-  // the default one.
-  button->setAutoDefault(true);
-  return button;
-}
-
-}  // namespace
 
 Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
-    : QWidget(parent),
-      dialogs_(dialogs),
-      notation_(std::move(notation)) {
+    : QWidget(parent), dialogs_(dialogs), notation_(std::move(notation)) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Welvaro von Tarsimo"));
+  setWindowTitle(texts::window::kCaption.toString());
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   BuildControls();
-  BindActions();
-  DescribeForScreenReaders(*this);
   Form1Load();
 }
 
 void Form1::BuildControls() {
-  // Later siblings are drawn above earlier ones: labels and shapes first, in
-  // their painting order, then every text box and button.
-  for (std::string_view name : PaintingOrder()) {
-    for (const ControlSpec& design : Controls()) {
-      if (design.name == name) BuildControl(design);
+  std::vector<const ControlRow*> rows;
+  for (const ControlRow& row : WindowDesign()) rows.push_back(&row);
+  // Later siblings are drawn above earlier ones: labels and shapes first,
+  // back to front, then every text box and button in tab order.
+  std::ranges::sort(rows, {}, [](const ControlRow* row) {
+    return row->paintingPlace ? std::pair(0, *row->paintingPlace) : std::pair(1, *row->tabPlace);
+  });
+  std::vector<std::pair<QLabel*, TextBoxId>> boxLabels;
+  std::vector<QWidget*> tabSequence;
+  for (const ControlRow* row : rows) {
+    QWidget* control = BuildControl(*row, this);
+    if (row->tabPlace) tabSequence.push_back(control);
+    if (row->labels) boxLabels.emplace_back(qobject_cast<QLabel*>(control), *row->labels);
+    if (row->textBox) textBoxes_.Fill(*row->textBox, qobject_cast<QLineEdit*>(control));
+    if (row->composedLabel)
+      composedLabels_.Fill(*row->composedLabel, qobject_cast<QLabel*>(control));
+    if (row->action != nullptr) {
+      connect(qobject_cast<QPushButton*>(control), &QPushButton::clicked, this, row->action);
     }
   }
-  std::vector<std::pair<int, QWidget*>> focusable;
-  for (const ControlSpec& design : Controls()) {
-    if (design.kind == ControlKind::TextBox || design.kind == ControlKind::CommandButton) {
-      focusable.emplace_back(design.tabIndex, BuildControl(design));
-    }
+  for (const auto& [label, box] : boxLabels) label->setBuddy(textBoxes_[box]);
+  for (std::size_t i = 1; i < tabSequence.size(); ++i) {
+    setTabOrder(tabSequence[i - 1], tabSequence[i]);
   }
-  std::sort(focusable.begin(), focusable.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < focusable.size(); ++i) {
-    setTabOrder(focusable[i - 1].second, focusable[i].second);
-  }
-  focusable.front().second->setFocus();
-}
-
-QWidget* Form1::BuildControl(const ControlSpec& design) {
-  QWidget* control = nullptr;
-  switch (design.kind) {
-    case ControlKind::Label:
-      control = BuildLabel(design, this);
-      break;
-    case ControlKind::TextBox:
-      control = new QLineEdit(this);
-      break;
-    case ControlKind::CommandButton:
-      control = BuildButton(design, this);
-      break;
-    case ControlKind::Shape:
-      control = BuildShape(design.shape, this);
-      break;
-  }
-  control->setObjectName(ToQString(design.name));
-  control->setGeometry(TwipsToPixels(design.left), TwipsToPixels(design.top),
-                       TwipsToPixels(design.width), TwipsToPixels(design.height));
-  if (design.font != ControlFont::NoFont) control->setFont(FontFor(design.font));
-  return control;
-}
-
-void Form1::BindActions() {
-  const std::array<std::pair<const char*, void (Form1::*)()>, 6> actions = {{
-      {"CommandFreq", &Form1::CommandFreqClick},
-      {"CommandWelang", &Form1::CommandWelangClick},
-      {"CommandCalc", &Form1::CommandCalcClick},
-      {"CommandSpule", &Form1::CommandSpuleClick},
-      {"CommandDrehko", &Form1::CommandDrehkoClick},
-      {"CommandLoopInduk", &Form1::CommandLoopIndukClick},
-  }};
-  for (const auto& [name, action] : actions) {
-    auto* button = findChild<QPushButton*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    connect(button, &QPushButton::clicked, this, action);
-  }
+  tabSequence.front()->setFocus();
 }
 
 void Form1::Form1Load() {
-  Label("LblFormel")->setText(captions::CoilFormula());
-  Label("LblResfreq")->setText(captions::ResonanceFormula());
-  Label("LblLoop")->setText(captions::LoopFormula());
-  Label("LblIntro")->setText(captions::Intro());
+  using enum ComposedLabelId;
+  composedLabels_[LblFormel]->setText(texts::load_captions::CoilFormula());
+  composedLabels_[LblResfreq]->setText(texts::load_captions::ResonanceFormula());
+  composedLabels_[LblLoop]->setText(texts::load_captions::LoopFormula());
+  composedLabels_[LblIntro]->setText(texts::load_captions::Intro());
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/) {
@@ -191,14 +69,6 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
     background_.setDevicePixelRatio(ratio);
   }
   QPainter(this).drawPixmap(0, 0, background_);
-}
-
-QLineEdit* Form1::TextBox(std::string_view name) const {
-  return findChild<QLineEdit*>(ToQString(name), Qt::FindDirectChildrenOnly);
-}
-
-QLabel* Form1::Label(std::string_view name) const {
-  return findChild<QLabel*>(ToQString(name), Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace welvaro::ui

@@ -3,17 +3,18 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <span>
 #include <string_view>
 
+#include "control_slots.h"
 #include "dialogs.h"
 #include "regional_notation.h"
+#include "window_design.h"
 
 class QLabel;
 class QLineEdit;
 
 namespace welvaro::ui {
-
-struct ControlSpec;
 
 /// The one window: 31 controls at fixed places over the background picture,
 /// and one action per button.
@@ -25,9 +26,10 @@ class Form1 final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The design names each button's action.
+  friend std::span<const ControlRow> WindowDesign();
+
   void BuildControls();
-  QWidget* BuildControl(const ControlSpec& design);
-  void BindActions();
   void Form1Load();
 
   // Text-box calculators.
@@ -35,7 +37,7 @@ class Form1 final : public QWidget {
   void CommandWelangClick();
   void CommandCalcClick();
   template <std::size_t N, typename Compute>
-  void CalculateFromBoxes(const std::array<QLineEdit*, N>& inputs, const QString& warning,
+  void CalculateFromBoxes(const std::array<QLineEdit*, N>& inputs, QStringView warning,
                           Compute compute);
 
   // Dialog calculators.
@@ -45,12 +47,12 @@ class Form1 final : public QWidget {
   struct TwoValueCalculation;
   void AskTwoValuesAndShow(const TwoValueCalculation& calculation);
 
-  QLineEdit* TextBox(std::string_view name) const;
-  QLabel* Label(std::string_view name) const;
   [[nodiscard]] QString Format(double value, std::string_view pattern) const;
 
   Dialogs& dialogs_;
   RegionalNotation notation_;
+  ControlSlots<QLineEdit, TextBoxId> textBoxes_;
+  ControlSlots<QLabel, ComposedLabelId> composedLabels_;
   QPixmap background_;
 };
 

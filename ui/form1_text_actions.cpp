@@ -16,7 +16,7 @@ QString Form1::Format(double value, std::string_view pattern) const {
 // Tests every input, not only up to the first bad one, converts them all and
 // then computes; the result boxes are written only after the formula returned.
 template <std::size_t N, typename Compute>
-void Form1::CalculateFromBoxes(const std::array<QLineEdit*, N>& inputs, const QString& warning,
+void Form1::CalculateFromBoxes(const std::array<QLineEdit*, N>& inputs, QStringView warning,
                                Compute compute) {
   std::array<std::string, N> entries;
   bool allNumeric = true;
@@ -25,7 +25,7 @@ void Form1::CalculateFromBoxes(const std::array<QLineEdit*, N>& inputs, const QS
     allNumeric = IsNumeric(entries[i], notation_) && allNumeric;
   }
   if (!allNumeric) {
-    dialogs_.ShowMessage(warning, MessageIcon::Warning);
+    dialogs_.ShowMessage(warning.toString(), MessageIcon::Warning);
     return;
   }
   std::array<double, N> values{};
@@ -33,32 +33,35 @@ void Form1::CalculateFromBoxes(const std::array<QLineEdit*, N>& inputs, const QS
   try {
     compute(values);
   } catch (const ArithmeticError&) {
-    dialogs_.ShowMessage(texts::NotComputableWarning(), MessageIcon::Warning);
+    dialogs_.ShowMessage(texts::warnings::kNotComputable.toString(), MessageIcon::Warning);
   }
 }
 
 void Form1::CommandFreqClick() {
-  CalculateFromBoxes<1>({TextBox("TextFreq")}, texts::FrequencyWarning(), [this](auto values) {
+  using enum TextBoxId;
+  CalculateFromBoxes<1>({textBoxes_[TextFreq]}, texts::warnings::kFrequency, [this](auto values) {
     const double wavelengthM = formulas::CalcWelang(values[0]);
-    TextBox("TextFreq2")->setText(Format(wavelengthM, "0.00 m"));
+    textBoxes_[TextFreq2]->setText(Format(wavelengthM, "0.00 m"));
   });
 }
 
 void Form1::CommandWelangClick() {
-  CalculateFromBoxes<1>({TextBox("TextWelang")}, texts::WavelengthWarning(), [this](auto values) {
-    const double frequencyMHz = formulas::CalcFreq(values[0]);
-    TextBox("TextWelang2")->setText(Format(frequencyMHz, "0.00 MHz"));
-  });
+  using enum TextBoxId;
+  CalculateFromBoxes<1>({textBoxes_[TextWelang]}, texts::warnings::kWavelength,
+                        [this](auto values) {
+                          const double frequencyMHz = formulas::CalcFreq(values[0]);
+                          textBoxes_[TextWelang2]->setText(Format(frequencyMHz, "0.00 MHz"));
+                        });
 }
 
 void Form1::CommandCalcClick() {
-  CalculateFromBoxes<2>({TextBox("TextMHz"), TextBox("TextDraht")}, texts::DipoleWarning(),
-                        [this](auto values) {
-                          const formulas::DipoleLengths lengths =
-                              formulas::CalcDipol(values[0], values[1]);
-                          TextBox("TextDipol1")->setText(Format(lengths.withoutCorrectionM, "0.000 m"));
-                          TextBox("TextDipol2")->setText(Format(lengths.withCorrectionM, "0.000 m"));
-                        });
+  using enum TextBoxId;
+  CalculateFromBoxes<2>(
+      {textBoxes_[TextMHz], textBoxes_[TextDraht]}, texts::warnings::kDipole, [this](auto values) {
+        const formulas::DipoleLengths lengths = formulas::CalcDipol(values[0], values[1]);
+        textBoxes_[TextDipol1]->setText(Format(lengths.withoutCorrectionM, "0.000 m"));
+        textBoxes_[TextDipol2]->setText(Format(lengths.withCorrectionM, "0.000 m"));
+      });
 }
 
 }  // namespace welvaro::ui

@@ -10,14 +10,14 @@ namespace welvaro::ui {
 
 void QtDialogs::ShowMessage(const QString& text, MessageIcon icon) {
   QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                  texts::ApplicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+                  texts::window::kApplicationTitle.toString(), text, QMessageBox::Ok, QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
 std::optional<QString> QtDialogs::AskText(const QString& prompt) {
   QInputDialog dialog(QApplication::activeWindow());
-  dialog.setWindowTitle(texts::ApplicationTitle());
+  dialog.setWindowTitle(texts::window::kApplicationTitle.toString());
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setLabelText(prompt);
   dialog.setTextValue(QString());
