@@ -235,7 +235,7 @@ class InputGenerator {
   std::mt19937_64 random_;
 };
 
-constexpr int kInputsPerFormula = 600000;
+constexpr int kInputsPerFormula = 500000;
 
 TEST(ReferenceTest, LoopInductanceIsCorrectlyRoundedForEveryInputKind) {
   Reference reference;
