@@ -24,6 +24,22 @@ constexpr std::array<std::string_view, 25> kBlanks = {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+bool IsAsciiBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+/// Whether a byte can be the first of a blank: an ASCII blank or the lead
+/// byte of one of the others (U+0085 and U+00A0 begin with C2, the rest with
+/// E1, E2 or E3). A cheap test that spares most texts the search.
+bool MayBeginBlank(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return IsAsciiBlank(c) || byte == 0xC2 || (byte >= 0xE1 && byte <= 0xE3);
+}
+
+/// Whether a byte can be the last of a blank: an ASCII blank or a UTF-8
+/// continuation byte.
+bool MayEndBlank(char c) {
+  return IsAsciiBlank(c) || (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 /// The pieces of a number text, in ASCII, ready for std::from_chars.
 struct ScannedNumber {
   bool negative = false;
@@ -55,19 +71,17 @@ class Scanner {
 
  private:
   void TrimBlanks() {
-    bool trimmed = true;
-    while (trimmed) {
-      trimmed = false;
-      for (std::string_view blank : kBlanks) {
-        if (rest_.starts_with(blank)) {
-          rest_.remove_prefix(blank.size());
-          trimmed = true;
-        }
-        if (rest_.ends_with(blank)) {
-          rest_.remove_suffix(blank.size());
-          trimmed = true;
-        }
-      }
+    while (!rest_.empty() && MayBeginBlank(rest_.front())) {
+      const auto blank = std::find_if(kBlanks.begin(), kBlanks.end(),
+                                      [this](std::string_view b) { return rest_.starts_with(b); });
+      if (blank == kBlanks.end()) break;
+      rest_.remove_prefix(blank->size());
+    }
+    while (!rest_.empty() && MayEndBlank(rest_.back())) {
+      const auto blank = std::find_if(kBlanks.begin(), kBlanks.end(),
+                                      [this](std::string_view b) { return rest_.ends_with(b); });
+      if (blank == kBlanks.end()) break;
+      rest_.remove_suffix(blank->size());
     }
   }
 
