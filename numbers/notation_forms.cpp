@@ -57,9 +57,8 @@ bool IsSpaceLike(std::string_view separator) {
          kSpaceLikeGroups.end();
 }
 
-/// The UTF-8 encoding of a code point below U+10000.
+/// The UTF-8 encoding of a code point from U+0080 to U+FFFF.
 std::string Utf8(std::uint32_t codePoint) {
-  if (codePoint < 0x80) return {static_cast<char>(codePoint)};
   if (codePoint < 0x800) {
     return {static_cast<char>(0xC0 | (codePoint >> 6)),
             static_cast<char>(0x80 | (codePoint & 0x3F))};
