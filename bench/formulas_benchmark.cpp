@@ -37,6 +37,16 @@ void BM_FormatResult(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(FormatResult(42.2535211268, "0.00 m", point));
 }
 
+/// What the loop button computes: both texts read, the formula, the result written.
+void BM_LoopCalculationWithText(benchmark::State& state) {
+  const RegionalNotation comma{",", ".", "-", "+"};
+  for (auto _ : state) {
+    const double inductance =
+        formulas::CalcLoopInduk(TextToDouble("1.000\r\n", comma), TextToDouble("20", comma));
+    benchmark::DoNotOptimize(FormatResult(inductance, "0.000", comma));
+  }
+}
+
 BENCHMARK(BM_CalcWelang);
 BENCHMARK(BM_CalcFreq);
 BENCHMARK(BM_CalcDipol);
@@ -45,6 +55,7 @@ BENCHMARK(BM_CalcResfreq);
 BENCHMARK(BM_CalcLoopInduk);
 BENCHMARK(BM_TextToDouble);
 BENCHMARK(BM_FormatResult);
+BENCHMARK(BM_LoopCalculationWithText);
 
 }  // namespace
 

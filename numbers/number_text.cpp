@@ -9,18 +9,36 @@
 #include <system_error>
 
 #include "failures.h"
+#include "notation_forms.h"
 
 namespace welvaro {
 namespace {
 
-constexpr std::string_view kNoBreakSpace = "\u00A0";
-constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
-constexpr std::array<std::string_view, 4> kBlanks = {" ", "\t", kNoBreakSpace,
-                                                     kNarrowNoBreakSpace};
-constexpr std::array<std::string_view, 3> kSpaceLikeGroups = {" ", kNoBreakSpace,
-                                                              kNarrowNoBreakSpace};
+/// What surrounds a number when it is typed, pasted from a spreadsheet cell
+/// or a web page: ASCII blanks and line breaks, NEL, and the Unicode spaces
+/// and line and paragraph separators.
+constexpr std::array<std::string_view, 25> kBlanks = {
+    " ",      "\t",     "\n",     "\r",     "\v",     "\f",     "\u0085", "\u00A0", "\u1680",
+    "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+    "\u2009", "\u200A", "\u2028", "\u2029", "\u202F", "\u205F", "\u3000"};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsAsciiBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+/// Whether a byte can be the first of a blank: an ASCII blank or the lead
+/// byte of one of the others (U+0085 and U+00A0 begin with C2, the rest with
+/// E1, E2 or E3). A cheap test that spares most texts the search.
+bool MayBeginBlank(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return IsAsciiBlank(c) || byte == 0xC2 || (byte >= 0xE1 && byte <= 0xE3);
+}
+
+/// Whether a byte can be the last of a blank: an ASCII blank or a UTF-8
+/// continuation byte.
+bool MayEndBlank(char c) {
+  return IsAsciiBlank(c) || (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 /// The pieces of a number text, in ASCII, ready for std::from_chars.
 struct ScannedNumber {
@@ -34,28 +52,17 @@ struct ScannedNumber {
 class Scanner {
  public:
   Scanner(std::string_view text, const RegionalNotation& notation)
-      : rest_(text),
-        notation_(notation),
-        spaceLikeGroups_(std::find(kSpaceLikeGroups.begin(), kSpaceLikeGroups.end(),
-                                   notation.groupSeparator) != kSpaceLikeGroups.end()) {}
+      : rest_(text), notation_(notation), forms_(notation) {}
 
   std::optional<ScannedNumber> Scan() {
     TrimBlanks();
     ScannedNumber number;
-    if (Take("-") || Take(notation_.minusSign)) {
-      number.negative = true;
-    } else if (!Take("+")) {
-      Take(notation_.plusSign);
-    }
+    number.negative = TakeSign();
     if (!TakeInteger(number.integerDigits)) return std::nullopt;
-    if (Take(notation_.decimalSeparator)) TakeDigits(number.fractionDigits);
+    if (TakeAny(forms_.decimalSeparators)) TakeDigits(number.fractionDigits);
     if (number.integerDigits.empty() && number.fractionDigits.empty()) return std::nullopt;
-    if (Take("e") || Take("E")) {
-      if (Take("-")) {
-        number.exponentNegative = true;
-      } else {
-        Take("+");
-      }
+    if (TakeAny(forms_.exponentMarks)) {
+      number.exponentNegative = TakeSign();
       if (!TakeDigits(number.exponentDigits)) return std::nullopt;
     }
     if (!rest_.empty()) return std::nullopt;
@@ -64,19 +71,17 @@ class Scanner {
 
  private:
   void TrimBlanks() {
-    bool trimmed = true;
-    while (trimmed) {
-      trimmed = false;
-      for (std::string_view blank : kBlanks) {
-        if (rest_.starts_with(blank)) {
-          rest_.remove_prefix(blank.size());
-          trimmed = true;
-        }
-        if (rest_.ends_with(blank)) {
-          rest_.remove_suffix(blank.size());
-          trimmed = true;
-        }
-      }
+    while (!rest_.empty() && MayBeginBlank(rest_.front())) {
+      const auto blank = std::find_if(kBlanks.begin(), kBlanks.end(),
+                                      [this](std::string_view b) { return rest_.starts_with(b); });
+      if (blank == kBlanks.end()) break;
+      rest_.remove_prefix(blank->size());
+    }
+    while (!rest_.empty() && MayEndBlank(rest_.back())) {
+      const auto blank = std::find_if(kBlanks.begin(), kBlanks.end(),
+                                      [this](std::string_view b) { return rest_.ends_with(b); });
+      if (blank == kBlanks.end()) break;
+      rest_.remove_suffix(blank->size());
     }
   }
 
@@ -86,37 +91,65 @@ class Scanner {
     return true;
   }
 
-  bool TakeDigits(std::string& digits) {
-    const auto end = std::find_if_not(rest_.begin(), rest_.end(), IsDigit);
-    const auto count = static_cast<std::size_t>(end - rest_.begin());
-    digits.append(rest_.substr(0, count));
-    rest_.remove_prefix(count);
-    return count > 0;
+  template <std::size_t N>
+  bool TakeAny(const std::array<std::string_view, N>& tokens) {
+    return std::any_of(tokens.begin(), tokens.end(),
+                       [this](std::string_view token) { return Take(token); });
   }
 
-  bool TakeGroupSeparator() {
-    if (!spaceLikeGroups_) return Take(notation_.groupSeparator);
-    return std::any_of(kSpaceLikeGroups.begin(), kSpaceLikeGroups.end(),
-                       [this](std::string_view blank) { return Take(blank); });
+  /// True for a minus sign; a plus sign or none gives false.
+  bool TakeSign() {
+    if (TakeAny(forms_.minusSigns)) return true;
+    TakeAny(forms_.plusSigns);
+    return false;
+  }
+
+  /// One digit, 0-9 or the region's own, appended in ASCII.
+  bool TakeDigit(std::string& digits) {
+    if (!rest_.empty() && IsDigit(rest_.front())) {
+      digits += rest_.front();
+      rest_.remove_prefix(1);
+      return true;
+    }
+    for (std::size_t value = 0; value < forms_.regionalDigits.size(); ++value) {
+      if (Take(forms_.regionalDigits[value])) {
+        digits += static_cast<char>('0' + value);
+        return true;
+      }
+    }
+    return false;
+  }
+
+  bool TakeDigits(std::string& digits) {
+    const std::size_t before = digits.size();
+    while (TakeDigit(digits)) {
+    }
+    return digits.size() > before;
   }
 
   /// Integer digits, grouped or not; false only for misplaced group separators.
   bool TakeInteger(std::string& digits) {
     if (!TakeDigits(digits)) return true;
-    const std::size_t firstGroup = digits.size();
-    while (TakeGroupSeparator()) {
-      if (firstGroup > 3) return false;
+    const auto leadingGroup = static_cast<int>(digits.size());
+    int group = 0;
+    int groups = 0;
+    while (TakeAny(forms_.groupSeparators)) {
+      if (groups == 0 &&
+          leadingGroup > notation_.higherGroupSize + notation_.leadingGroupMinimum - 1) {
+        return false;
+      }
+      if (groups > 0 && group != notation_.higherGroupSize) return false;
       const std::size_t before = digits.size();
       TakeDigits(digits);
-      if (digits.size() - before != 3) return false;
+      group = static_cast<int>(digits.size() - before);
+      ++groups;
     }
-    return true;
+    return groups == 0 || group == notation_.lastGroupSize;
   }
 
   std::string_view rest_;
   const RegionalNotation& notation_;
-  /// Whether the region groups with a kind of blank; then any blank serves.
-  bool spaceLikeGroups_;
+  NotationForms forms_;
 };
 
 /// Whether a value that std::from_chars found out of range is too small

@@ -13,15 +13,23 @@
 namespace welvaro {
 namespace {
 
+using testing::ArabicNotation;
 using testing::CommaNotation;
+using testing::IndianNotation;
 using testing::PointNotation;
 using testing::SpaceGroupNotation;
 
 // Pieces that lie near the edges of the grammar, so that random joins of them
 // hit separators, signs and exponents in every position.
-constexpr std::array<std::string_view, 24> kPieces = {
-    "0", "1", "7", "9", "123", ".", ",", "e", "E", "-", "+", " ", "\t", "\u00A0", "\u202F",
-    "\u2212", "a", "x", "inf", "nan", "e3", "00", "999", "e-400"};
+constexpr std::array<std::string_view, 38> kPieces = {
+    "0",      "1",      "7",      "9",      "123",    ".",      ",",    "e",      "E",   "-",
+    "+",      " ",      "\t",     "\u00A0", "\u202F", "\u2212", "a",    "x",      "inf", "nan",
+    "e3",     "00",     "999",    "e-400",  "\r",     "\n",     "\r\n", "\v",     "\f",  "\u0085",
+    "\u2009", "\u3000", "\u2028", "\u0661", "\u066B", "\u066C", "'",    "\u061C-"};
+
+/// Blanks a paste may bring along around a number.
+constexpr std::array<std::string_view, 8> kBlanksAround = {"",   " ",  "\r\n",   "\n",
+                                                           "\r", "\t", "\u00A0", "\u3000"};
 
 std::string RandomText(std::mt19937& random) {
   std::uniform_int_distribution<std::size_t> length(0, 8);
@@ -34,8 +42,9 @@ std::string RandomText(std::mt19937& random) {
 TEST(IsNumericProperty, AgreesWithTextToDoubleOnRandomTexts) {
   std::mt19937 random(20261207);
   int accepted = 0;
-  for (const RegionalNotation& notation : {PointNotation(), CommaNotation(), SpaceGroupNotation()}) {
-    for (int i = 0; i < 50000; ++i) {
+  for (const RegionalNotation& notation : {PointNotation(), CommaNotation(), SpaceGroupNotation(),
+                                           IndianNotation(), ArabicNotation()}) {
+    for (int i = 0; i < 30000; ++i) {
       const std::string text = RandomText(random);
       bool converted = true;
       try {
@@ -64,7 +73,9 @@ GeneratedNumber RandomNumber(std::mt19937& random, const RegionalNotation& notat
   std::uniform_int_distribution<int> leadingDigit(1, 9);
   std::uniform_int_distribution<int> count(0, 4);
   std::bernoulli_distribution coin(0.5);
+  std::uniform_int_distribution<std::size_t> blank(0, kBlanksAround.size() - 1);
   GeneratedNumber number;
+  number.regional += kBlanksAround[blank(random)];
   if (coin(random)) {
     number.regional += notation.minusSign;
     number.plain += '-';
@@ -91,21 +102,24 @@ GeneratedNumber RandomNumber(std::mt19937& random, const RegionalNotation& notat
     }
   }
   if (coin(random)) {
-    const std::string exponent = "e" + std::to_string(std::uniform_int_distribution(-330, 330)(random));
+    const std::string exponent =
+        "e" + std::to_string(std::uniform_int_distribution(-330, 330)(random));
     number.regional += exponent;
     number.plain += exponent;
   }
+  number.regional += kBlanksAround[blank(random)];
   return number;
 }
 
 TEST(IsNumericProperty, ReadsEveryWellFormedNumberCorrectlyRounded) {
   std::mt19937 random(7);
-  for (const RegionalNotation& notation : {PointNotation(), CommaNotation(), SpaceGroupNotation()}) {
+  for (const RegionalNotation& notation :
+       {PointNotation(), CommaNotation(), SpaceGroupNotation()}) {
     for (int i = 0; i < 20000; ++i) {
       const GeneratedNumber number = RandomNumber(random, notation);
       double expected = 0;
-      const auto [end, error] = std::from_chars(
-          number.plain.data(), number.plain.data() + number.plain.size(), expected);
+      const auto [end, error] =
+          std::from_chars(number.plain.data(), number.plain.data() + number.plain.size(), expected);
       if (error != std::errc{}) continue;  // out of range; covered by the table tests
       ASSERT_TRUE(IsNumeric(number.regional, notation)) << number.regional;
       ASSERT_EQ(TextToDouble(number.regional, notation), expected) << number.regional;

@@ -13,7 +13,9 @@
 namespace welvaro {
 namespace {
 
+using testing::ArabicNotation;
 using testing::CommaNotation;
+using testing::IndianNotation;
 using testing::PointNotation;
 using testing::SpaceGroupNotation;
 
@@ -48,6 +50,18 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"zero", PointNotation(), "0", 0.0},
         TextCase{"blanks_around", PointNotation(), " \t7.1  ", 7.1},
         TextCase{"no_break_spaces_around", PointNotation(), "\u00A07.1\u202F", 7.1},
+        TextCase{"line_breaks_around", PointNotation(), "\r\n7.1\r\n", 7.1},
+        TextCase{"line_feed_after", PointNotation(), "7.1\n", 7.1},
+        TextCase{"carriage_return_after", PointNotation(), "7.1\r", 7.1},
+        TextCase{"form_feed_vertical_tab_nel", PointNotation(), "\f\v7.1\u0085", 7.1},
+        TextCase{"unicode_spaces_around", PointNotation(),
+                 "\u3000\u2003\u1680\u205F7.1\u2009\u2028\u2029\u200A", 7.1},
+        TextCase{"line_break_inside", PointNotation(), "7\n.1", std::nullopt},
+        TextCase{"tab_inside", PointNotation(), "1\t234", std::nullopt},
+        TextCase{"line_break_after_sign", PointNotation(), "-\r\n7", std::nullopt},
+        TextCase{"unicode_space_in_exponent", PointNotation(), "1e\u20035", std::nullopt},
+        TextCase{"line_breaks_only", PointNotation(), "\r\n\t\u3000", std::nullopt},
+        TextCase{"zero_width_space_is_no_blank", PointNotation(), "\u200B7.1", std::nullopt},
         TextCase{"minus", PointNotation(), "-7.1", -7.1},
         TextCase{"minus_zero", PointNotation(), "-0", -0.0},
         TextCase{"plus", PointNotation(), "+7.1", 7.1},
@@ -90,23 +104,21 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"parentheses", PointNotation(), "(5)", std::nullopt},
         TextCase{"other_script_digit", PointNotation(), "\u0663", std::nullopt},
         TextCase{"above_range", PointNotation(), "1e400", std::nullopt},
-        TextCase{"above_range_negative", PointNotation(), "-1.7976931348623159e308",
-                 std::nullopt},
+        TextCase{"above_range_negative", PointNotation(), "-1.7976931348623159e308", std::nullopt},
         TextCase{"huge_exponent", PointNotation(), "1e99999999999999999999999", std::nullopt},
         TextCase{"tiny_huge_exponent", PointNotation(), "1e-99999999999999999999999", 0.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     CommaRegion, TextToDoubleTest,
-    ::testing::Values(
-        TextCase{"decimal", CommaNotation(), "7,1", 7.1},
-        TextCase{"point_misplaced", CommaNotation(), "7.1", std::nullopt},
-        TextCase{"grouped", CommaNotation(), "1.234,5", 1234.5},
-        TextCase{"grouped_twice", CommaNotation(), "1.234.567", 1234567.0},
-        TextCase{"group_in_fraction", CommaNotation(), "1,234.567", std::nullopt},
-        TextCase{"minus", CommaNotation(), "-0,5", -0.5},
-        TextCase{"exponent", CommaNotation(), "1,5e3", 1500.0},
-        TextCase{"lone_comma", CommaNotation(), ",", std::nullopt}),
+    ::testing::Values(TextCase{"decimal", CommaNotation(), "7,1", 7.1},
+                      TextCase{"point_misplaced", CommaNotation(), "7.1", std::nullopt},
+                      TextCase{"grouped", CommaNotation(), "1.234,5", 1234.5},
+                      TextCase{"grouped_twice", CommaNotation(), "1.234.567", 1234567.0},
+                      TextCase{"group_in_fraction", CommaNotation(), "1,234.567", std::nullopt},
+                      TextCase{"minus", CommaNotation(), "-0,5", -0.5},
+                      TextCase{"exponent", CommaNotation(), "1,5e3", 1500.0},
+                      TextCase{"lone_comma", CommaNotation(), ",", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +129,54 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"plain_space", SpaceGroupNotation(), "1 234 567", 1234567.0},
         TextCase{"true_minus", SpaceGroupNotation(), "\u22125", -5.0},
         TextCase{"ascii_minus", SpaceGroupNotation(), "-5", -5.0},
-        TextCase{"misplaced_space", SpaceGroupNotation(), "12 34", std::nullopt}),
+        TextCase{"misplaced_space", SpaceGroupNotation(), "12 34", std::nullopt},
+        TextCase{"tab_is_no_group", SpaceGroupNotation(), "1\t234", std::nullopt},
+        TextCase{"line_break_is_no_group", SpaceGroupNotation(), "1\n234", std::nullopt},
+        TextCase{"thin_space_is_no_group", SpaceGroupNotation(), "1\u2009234", std::nullopt},
+        TextCase{"true_minus_in_exponent", SpaceGroupNotation(), "1,5e\u22122", 0.015}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    IndianRegion, TextToDoubleTest,
+    ::testing::Values(TextCase{"lakh", IndianNotation(), "1,00,000", 100000.0},
+                      TextCase{"crore", IndianNotation(), "-12,34,56,789.5", -123456789.5},
+                      TextCase{"thousand", IndianNotation(), "1,234", 1234.0},
+                      TextCase{"western_groups", IndianNotation(), "1,234,567", std::nullopt},
+                      TextCase{"last_group_of_two", IndianNotation(), "12,34", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+RegionalNotation LeadingPairNotation() {
+  RegionalNotation notation = CommaNotation();
+  notation.leadingGroupMinimum = 2;
+  return notation;
+}
+
+RegionalNotation SwissNotation() {
+  RegionalNotation notation;
+  notation.groupSeparator = "\u2019";
+  return notation;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OtherRegions, TextToDoubleTest,
+    ::testing::Values(
+        TextCase{"joined_leading_digit", LeadingPairNotation(), "1234.567", 1234567.0},
+        TextCase{"leading_pair", LeadingPairNotation(), "12.345.678", 12345678.0},
+        TextCase{"lone_leading_digit", LeadingPairNotation(), "1.234", 1234.0},
+        TextCase{"leading_five_digits", LeadingPairNotation(), "12345.678", std::nullopt},
+        TextCase{"swiss_quote", SwissNotation(), "1\u2019234.5", 1234.5},
+        TextCase{"swiss_typed_apostrophe", SwissNotation(), "1'234'567", 1234567.0},
+        TextCase{"swiss_misplaced_apostrophe", SwissNotation(), "12'34", std::nullopt},
+        TextCase{"arabic_digits", ArabicNotation(), "\u0661\u066C\u0662\u0663\u0664\u066B\u0665",
+                 1234.5},
+        TextCase{"arabic_minus", ArabicNotation(), "\u061C-\u0667\u066B\u0661", -7.1},
+        TextCase{"arabic_typed_forms", ArabicNotation(), "-1,234.5", -1234.5},
+        TextCase{"arabic_mixed_digits", ArabicNotation(), "\u06612", 12.0},
+        TextCase{"arabic_exponent", ArabicNotation(), "\u0661\u0627\u0633\u061C-\u0663", 0.001},
+        TextCase{"arabic_e", ArabicNotation(), "\u0661E3", 1000.0},
+        TextCase{"arabic_misplaced_group", ArabicNotation(), "\u0667\u066C\u0661", std::nullopt},
+        TextCase{"arabic_typed_misplaced_group", ArabicNotation(), "7,1", std::nullopt},
+        TextCase{"persian_digits_are_not_arabic", ArabicNotation(), "\u06F7", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextToDoubleTest, LongInputsConvertOrFailQuickly) {

@@ -98,6 +98,10 @@ void DialogActionsTest::AsksAndShows_data() {
                              << kResonancePrompts + QStringList{ResonanceResult("5032.921")};
   QTest::newRow("resonance comma") << "comma" << "CommandDrehko" << QStringList{"10", "100"}
                                    << kResonancePrompts + QStringList{ResonanceResult("5032,921")};
+  QTest::newRow("resonance pasted line breaks")
+      << "point"
+      << "CommandDrehko" << QStringList{"10\n", "\r\n100\r"}
+      << kResonancePrompts + QStringList{ResonanceResult("5032.921")};
   QTest::newRow("resonance first cancelled")
       << "point" << "CommandDrehko" << QStringList{ScriptedDialogs::Cancel(), "100"}
       << kResonancePrompts + QStringList{ResonanceResult("0.000")};

@@ -45,6 +45,16 @@ void TextBoxActionsTest::Calculates_data() {
   QTest::newRow("point in a comma region") << "comma" << QStringList{"TextFreq=7.1"}
                                            << "CommandFreq" << QStringList{}
                                            << QStringList{kFrequencyWarning};
+  // Pasted from a spreadsheet cell or a web page, with the line break it ends in.
+  const QList<QPair<QString, QString>> lineBreaks = {{"CR LF", "\r\n"}, {"LF", "\n"}, {"CR", "\r"}};
+  for (const auto& [name, lineBreak] : lineBreaks) {
+    QTest::newRow(qPrintable("pasted with " + name))
+        << "point" << QStringList{"TextFreq=7.1" + lineBreak} << "CommandFreq"
+        << QStringList{"TextFreq2=42.25 m"} << QStringList{};
+    QTest::newRow(qPrintable("pasted with " + name + " comma"))
+        << "comma" << QStringList{"TextFreq=7,1" + lineBreak} << "CommandFreq"
+        << QStringList{"TextFreq2=42,25 m"} << QStringList{};
+  }
   QTest::newRow("negative frequency") << "point" << QStringList{"TextFreq=-7.1"} << "CommandFreq"
                                       << QStringList{"TextFreq2=-42.25 m"} << QStringList{};
   QTest::newRow("empty frequency") << "point" << QStringList{} << "CommandFreq" << QStringList{}
