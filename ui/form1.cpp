@@ -1,7 +1,6 @@
 #include "form1.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -11,48 +10,18 @@
 #include <vector>
 
 #include "accessibility.h"
+#include "background_picture.h"
 #include "captions.h"
 #include "control_layout.h"
+#include "fonts.h"
 #include "shape.h"
+#include "text_box.h"
 
 namespace welvaro::ui {
 namespace {
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-/// The face itself where it is installed, else its metric-compatible
-/// stand-in; resolved once, so that font matching runs once per face.
-QString InstalledFamily(const QString& wanted, const QString& standIn) {
-  return QFontDatabase::hasFamily(wanted) ? wanted : standIn;
-}
-
-QFont FontFor(ControlFont font) {
-  static const QString sans =
-      InstalledFamily(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  static const QString mono =
-      InstalledFamily(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-  QFont qfont;
-  switch (font) {
-    case ControlFont::ArialBold9_75:
-    case ControlFont::ArialBold12:
-      qfont.setFamily(sans);
-      qfont.setPointSizeF(font == ControlFont::ArialBold12 ? 12.0 : 9.75);
-      qfont.setWeight(QFont::Bold);
-      break;
-    case ControlFont::CourierNew12:
-      qfont.setFamily(mono);
-      qfont.setPointSizeF(12.0);
-      qfont.setWeight(QFont::Normal);
-      break;
-    case ControlFont::NoFont:
-      break;
-  }
-  // Every caption's characters are in the face, so no fallback faces are
-  // looked up; that saves a fontconfig search per font at start-up.
-  qfont.setStyleStrategy(QFont::NoFontMerging);
-  return qfont;
 }
 
 QColor ColourFor(TextColour colour) {
@@ -142,7 +111,7 @@ QWidget* Form1::BuildControl(const ControlSpec& design) {
       control = BuildLabel(design, this);
       break;
     case ControlKind::TextBox:
-      control = new QLineEdit(this);
+      control = NewTextBox(FontFor(design.font), this);
       break;
     case ControlKind::CommandButton:
       control = BuildButton(design, this);
@@ -186,9 +155,7 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
   // keeps it sharp.
   const int ratio = devicePixelRatioF() > 1.0 ? 2 : 1;
   if (background_.isNull() || background_.devicePixelRatio() != ratio) {
-    background_.load(ratio == 2 ? QStringLiteral(":/welvaro/background@2x.jpg")
-                                : QStringLiteral(":/welvaro/background.jpg"));
-    background_.setDevicePixelRatio(ratio);
+    background_ = VisibleBackground(size(), ratio);
   }
   QPainter(this).drawPixmap(0, 0, background_);
 }
