@@ -27,6 +27,7 @@ void SetUpApplication(QApplication& application) {
   QIcon icon;
   for (int size : {16, 32, 64}) {
     QImageReader reader(QStringLiteral(":/welvaro/welvaro-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
     icon.addPixmap(QPixmap::fromImage(reader.read()));
   }
   QApplication::setWindowIcon(icon);

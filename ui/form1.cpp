@@ -15,7 +15,6 @@
 #include "control_layout.h"
 #include "fonts.h"
 #include "shape.h"
-#include "text_box.h"
 
 namespace welvaro::ui {
 namespace {
@@ -111,7 +110,7 @@ QWidget* Form1::BuildControl(const ControlSpec& design) {
       control = BuildLabel(design, this);
       break;
     case ControlKind::TextBox:
-      control = NewTextBox(FontFor(design.font), this);
+      control = new QLineEdit(this);
       break;
     case ControlKind::CommandButton:
       control = BuildButton(design, this);
