@@ -92,7 +92,8 @@ run() {
   local step
   for step in "x" "5 x" "5 10 x" "5 10 20"; do
     click CommandSpule
-    local answers=($step) prompts=(coil-diameter coil-length coil-turns) i
+    local answers prompts=(coil-diameter coil-length coil-turns) i
+    read -ra answers <<<"$step"
     for i in "${!answers[@]}"; do
       dialog "${prompts[$i]}-prompt" "$folder" "${answers[$i]}"
     done
