@@ -1,7 +1,9 @@
 #include "background_picture.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QResource>
+#include <QSysInfo>
 #include <QString>
 #include <algorithm>
 #include <csetjmp>
