@@ -9,6 +9,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
