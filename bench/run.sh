@@ -1,37 +1,76 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release mode and prints start-up time, resident
-# memory (each the median of the runs) and nanoseconds per call:
-#   bench/run.sh [runs]
+# Builds the benchmarks in Release mode and measures Welvaro beside the least
+# Qt window, alternating the two in every round; then the times of clicks in
+# Welvaro, and nanoseconds per formula call:
+#   bench/run.sh [rounds] [welvaro executable]
+# The second argument measures another build of Welvaro (say, an older one)
+# against the same yardstick.
 set -euo pipefail
-runs=${1:-21}
+rounds=${1:-15}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$top/build-bench
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DWELVARO_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
+welvaro=${2:-$build/ui/welvaro}
+minimal=$build/bench/minimal_window
+results=$build/results
+rm -rf "$results"
+mkdir -p "$results"
 
 # shellcheck source=../tools/start_xvfb.sh
 source "$top/tools/start_xvfb.sh"
 start_xvfb
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
-median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+# Column $1 of Welvaro's and of the minimal window's rounds: both medians and
+# the median of the per-round ratios.
+compare() {
+  local column=$1 file=$2 label=$3
+  printf '%-36s %10s %10s %8s\n' "$label" \
+    "$(cut -d' ' -f"$column" "$results/welvaro.$file" | median)" \
+    "$(cut -d' ' -f"$column" "$results/minimal.$file" | median)" \
+    "$(paste -d' ' <(cut -d' ' -f"$column" "$results/welvaro.$file") \
+      <(cut -d' ' -f"$column" "$results/minimal.$file") |
+      awk '{printf "%.3f\n", $1 / $2}' | median)"
+}
+# Runs both programs once each, in turns: odd rounds Welvaro first, even ones the minimal window.
+alternate() {
+  local round=$1
+  shift
+  if ((round % 2)); then
+    "$@" welvaro "$welvaro" "Welvaro von Tarsimo"
+    "$@" minimal "$minimal" "Minimal window"
+  else
+    "$@" minimal "$minimal" "Minimal window"
+    "$@" welvaro "$welvaro" "Welvaro von Tarsimo"
+  fi
+}
+startup() {
+  "$build/bench/startup_probe" "$3" "$2" >>"$results/$1.startup" 2>/dev/null
+}
+# Instructions from exec until the program idles in its event loop, 3 s after its first paint.
+instructions() {
+  local profile=$results/callgrind.out
+  rm -f "$profile"
+  "$build/bench/startup_probe" --settle 3 "$3" \
+    valgrind --tool=callgrind --callgrind-out-file="$profile" "$2" >/dev/null 2>&1
+  awk '/^totals:/ {print $2}' "$profile" >>"$results/$1.instructions"
+}
 
-: >"$build/welvaro.times"
-: >"$build/minimal.times"
-for _ in $(seq "$runs"); do
-  # Alternate the two programs, so that both see the same machine.
-  "$build/bench/startup_probe" "Welvaro von Tarsimo" "$build/ui/welvaro" >>"$build/welvaro.times"
-  "$build/bench/startup_probe" "Minimal window" "$build/bench/minimal_window" >>"$build/minimal.times"
+for round in $(seq "$rounds"); do alternate "$round" startup; done
+for round in 1 2 3; do alternate "$round" instructions; done
+for _ in $(seq 5); do "$build/bench/interaction_probe" "$welvaro" >>"$results/clicks" 2>/dev/null; done
+
+printf '\n%-36s %10s %10s %8s\n' "median of $rounds rounds (3 for callgrind)" "Welvaro" "minimal" "ratio"
+compare 1 startup "exec -> window mapped (ms)"
+compare 2 startup "exec -> first painted frame (ms)"
+compare 3 startup "resident memory after 1 s (kB)"
+compare 1 instructions "instructions to idle (callgrind)"
+printf '\n%-44s %10s\n' "median of 5 runs" "ms"
+cut -f1 "$results/clicks" | awk '!seen[$0]++' | while read -r what; do
+  printf '%-44s %10s\n' "$what" "$(grep -F "$what" "$results/clicks" | cut -f2 | median)"
 done
-
-welvaro_ms=$(cut -d' ' -f1 "$build/welvaro.times" | median)
-minimal_ms=$(cut -d' ' -f1 "$build/minimal.times" | median)
-welvaro_kb=$(cut -d' ' -f2 "$build/welvaro.times" | median)
-minimal_kb=$(cut -d' ' -f2 "$build/minimal.times" | median)
-printf '\n%-34s %10s %10s %8s\n' "median of $runs runs" "Welvaro" "minimal" "ratio"
-printf '%-34s %10s %10s %8.2f\n' "start-up to painted window (ms)" "$welvaro_ms" "$minimal_ms" \
-  "$(echo "$welvaro_ms / $minimal_ms" | bc -l)"
-printf '%-34s %10s %10s %8.2f\n\n' "resident memory after 1 s (kB)" "$welvaro_kb" "$minimal_kb" \
-  "$(echo "$welvaro_kb / $minimal_kb" | bc -l)"
+echo
 
 "$build/bench/formulas_benchmark" --benchmark_min_time=0.2

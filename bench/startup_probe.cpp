@@ -1,44 +1,29 @@
 // Starts a program and measures, on the X display of $DISPLAY, the time until
-// a top-level window with the given name is mapped and painted (the row
-// through its middle is no longer one colour), and the resident memory one second after start.
-//   startup_probe "<window name>" <program> [arguments...]
-// Prints: <milliseconds> <resident kB>
+// a top-level window with the given name is mapped and until it is painted
+// (the row through its middle is no longer one colour), and the resident
+// memory one second after start. With --settle, the program is given that many
+// seconds after its first paint before it is ended (to let a profiler see it
+// reach its idle event loop).
+//   startup_probe [--settle seconds] "<window name>" <program> [arguments...]
+// Prints: <milliseconds to mapped> <milliseconds to painted> <resident kB>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
 
+#include "x11_windows.h"
+
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-Window FindWindow(Display* display, Window parent, const char* name) {
-  Window root = 0;
-  Window unused = 0;
-  Window* children = nullptr;
-  unsigned int count = 0;
-  if (XQueryTree(display, parent, &root, &unused, &children, &count) == 0) return 0;
-  Window found = 0;
-  for (unsigned int i = 0; i < count && found == 0; ++i) {
-    char* title = nullptr;
-    if (XFetchName(display, children[i], &title) != 0 && title != nullptr) {
-      if (std::strcmp(title, name) == 0) found = children[i];
-      XFree(title);
-    }
-  }
-  if (children != nullptr) XFree(children);
-  return found;
-}
-
-bool IsPainted(Display* display, Window window) {
+bool MiddleRowPainted(Display* display, Window window) {
   XWindowAttributes attributes;
   if (XGetWindowAttributes(display, window, &attributes) == 0 ||
       attributes.map_state != IsViewable) {
@@ -46,14 +31,12 @@ bool IsPainted(Display* display, Window window) {
   }
   // One row through the middle: it crosses text in both windows, and reading
   // it costs the same small time whatever the window's size.
-  XImage* image =
+  XImage* row =
       XGetImage(display, window, 0, attributes.height / 2, attributes.width, 1, AllPlanes, ZPixmap);
-  if (image == nullptr) return false;
-  const unsigned long first = XGetPixel(image, 0, 0);
-  bool varied = false;
-  for (int x = 1; x < attributes.width && !varied; ++x) varied = XGetPixel(image, x, 0) != first;
-  XDestroyImage(image);
-  return varied;
+  if (row == nullptr) return false;
+  const bool painted = bench::ShowsMoreThanOneColour(row);
+  XDestroyImage(row);
+  return painted;
 }
 
 long ResidentKilobytes(pid_t pid) {
@@ -68,36 +51,53 @@ long ResidentKilobytes(pid_t pid) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: startup_probe <window name> <program> [arguments...]\n");
+  int first = 1;
+  double settleSeconds = -1;
+  if (argc > 2 && std::strcmp(argv[1], "--settle") == 0) {
+    settleSeconds = std::atof(argv[2]);
+    first = 3;
+  }
+  if (argc < first + 2) {
+    std::fprintf(
+        stderr, "usage: startup_probe [--settle seconds] <window name> <program> [arguments...]\n");
     return 2;
   }
+  const char* name = argv[first];
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     std::fprintf(stderr, "startup_probe: no X display\n");
     return 2;
   }
-  const auto start = Clock::now();
+  const auto start = bench::Clock::now();
   const pid_t child = fork();
   if (child == 0) {
-    execvp(argv[2], argv + 2);
+    execvp(argv[first + 1], argv + first + 1);
     _exit(127);
   }
   Window window = 0;
-  double milliseconds = -1;
-  while (Clock::now() - start < std::chrono::seconds(20)) {
-    if (window == 0) window = FindWindow(display, DefaultRootWindow(display), argv[1]);
-    if (window != 0 && IsPainted(display, window)) {
-      milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  double mapped = -1;
+  double painted = -1;
+  const auto patience = std::chrono::seconds(settleSeconds < 0 ? 20 : 120);
+  while (bench::Clock::now() - start < patience) {
+    if (window == 0) {
+      window = bench::FindViewableWindow(display, name);
+      if (window != 0) mapped = bench::MillisecondsSince(start);
+    }
+    if (window != 0 && MiddleRowPainted(display, window)) {
+      painted = bench::MillisecondsSince(start);
       break;
     }
     std::this_thread::sleep_for(std::chrono::microseconds(500));
   }
-  std::this_thread::sleep_until(start + std::chrono::seconds(1));
+  if (settleSeconds < 0) {
+    std::this_thread::sleep_until(start + std::chrono::seconds(1));
+  } else {
+    std::this_thread::sleep_for(std::chrono::duration<double>(settleSeconds));
+  }
   const long resident = ResidentKilobytes(child);
   kill(child, SIGTERM);
   waitpid(child, nullptr, 0);
   XCloseDisplay(display);
-  std::printf("%.1f %ld\n", milliseconds, resident);
-  return milliseconds < 0 ? 1 : 0;
+  std::printf("%.1f %.1f %ld\n", mapped, painted, resident);
+  return painted < 0 ? 1 : 0;
 }

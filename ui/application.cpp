@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
@@ -20,9 +22,13 @@ void SetUpApplication(QApplication& application) {
 
   // 64 pixels serve the 32-pixel icon on a high-resolution screen; larger
   // sizes come from the icon theme, and each image here costs start-up time.
+  // Read as PNG by name: QIcon::addFile would ask every image-format plugin
+  // about each file, loading plugins and the SVG module the icon never needs.
   QIcon icon;
   for (int size : {16, 32, 64}) {
-    icon.addFile(QStringLiteral(":/welvaro/welvaro-%1.png").arg(size), QSize(size, size));
+    QImageReader reader(QStringLiteral(":/welvaro/welvaro-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
   }
   QApplication::setWindowIcon(icon);
 

@@ -1,47 +1,16 @@
 #include "control_builder.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "fonts.h"
 #include "shape.h"
 #include "window_design.h"
 
 namespace welvaro::ui {
 namespace {
-
-/// The face itself where it is installed, else its metric-compatible
-/// stand-in; resolved once, so that font matching runs once per face.
-QString InstalledFamily(const QString& wanted, const QString& standIn) {
-  return QFontDatabase::hasFamily(wanted) ? wanted : standIn;
-}
-
-QFont FontFor(ControlFont font) {
-  static const QString sans =
-      InstalledFamily(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  static const QString mono =
-      InstalledFamily(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-  QFont qfont;
-  switch (font) {
-    case ControlFont::ArialBold9_75:
-    case ControlFont::ArialBold12:
-      qfont.setFamily(sans);
-      qfont.setPointSizeF(font == ControlFont::ArialBold12 ? 12.0 : 9.75);
-      qfont.setWeight(QFont::Bold);
-      break;
-    case ControlFont::CourierNew12:
-      qfont.setFamily(mono);
-      qfont.setPointSizeF(12.0);
-      qfont.setWeight(QFont::Normal);
-      break;
-  }
-  // Every caption's characters are in the face, so no fallback faces are
-  // looked up; that saves a fontconfig search per font at start-up.
-  qfont.setStyleStrategy(QFont::NoFontMerging);
-  return qfont;
-}
 
 QColor ColourFor(TextColour colour) {
   switch (colour) {

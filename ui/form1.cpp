@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "background_picture.h"
 #include "control_builder.h"
 #include "texts.h"
 
@@ -64,9 +65,7 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
   // keeps it sharp.
   const int ratio = devicePixelRatioF() > 1.0 ? 2 : 1;
   if (background_.isNull() || background_.devicePixelRatio() != ratio) {
-    background_.load(ratio == 2 ? QStringLiteral(":/welvaro/background@2x.jpg")
-                                : QStringLiteral(":/welvaro/background.jpg"));
-    background_.setDevicePixelRatio(ratio);
+    background_ = VisibleBackground(size(), ratio);
   }
   QPainter(this).drawPixmap(0, 0, background_);
 }

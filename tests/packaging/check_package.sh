@@ -36,7 +36,7 @@ done
 [[ -x $scratch/root/usr/bin/welvaro ]]
 
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libmpfr6 libc6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libmpfr6 libjpeg62-turbo libc6 qt6-qpa-plugins; do
   [[ $depends == *"$library"* ]] || { echo "Depends lacks $library: $depends"; exit 1; }
 done
 
