@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QScreen>
 #include <QTranslator>
 #include <QWidget>
 
 #include "texts.h"
+#include "window_placement.h"
 
 namespace welvaro::ui {
 
@@ -36,8 +36,7 @@ void SetUpApplication(QApplication& application) {
 }
 
 void ShowCentred(QWidget& window) {
-  const QRect screen = window.screen()->availableGeometry();
-  window.move(screen.center() - window.rect().center());
+  PlaceByFrame(window);
   window.show();
 }
 

@@ -6,33 +6,37 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "contrast.h"
+#include "focus_framed_button.h"
+#include "font_faces.h"
 #include "shape.h"
 #include "window_design.h"
 
 namespace welvaro::ui {
 namespace {
 
-/// The face itself where it is installed, else its metric-compatible
-/// stand-in; resolved once, so that font matching runs once per face.
-QString InstalledFamily(const QString& wanted, const QString& standIn) {
-  return QFontDatabase::hasFamily(wanted) ? wanted : standIn;
+QRect PixelRect(const TwipsRect& rect) {
+  return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+          TwipsToPixels(rect.height)};
 }
 
 QFont FontFor(ControlFont font) {
-  static const QString sans =
-      InstalledFamily(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  static const QString mono =
-      InstalledFamily(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+  // Resolved once, so that font matching runs once per face.
+  static const QStringList installed = QFontDatabase::families();
+  static const QString sans = FirstInstalledFace(kSansFaces, installed);
+  static const QString mono = FirstInstalledFace(kMonospacedFaces, installed);
   QFont qfont;
   switch (font) {
     case ControlFont::ArialBold9_75:
     case ControlFont::ArialBold12:
       qfont.setFamily(sans);
+      qfont.setStyleHint(QFont::SansSerif);
       qfont.setPointSizeF(font == ControlFont::ArialBold12 ? 12.0 : 9.75);
       qfont.setWeight(QFont::Bold);
       break;
     case ControlFont::CourierNew12:
       qfont.setFamily(mono);
+      qfont.setStyleHint(QFont::TypeWriter);
       qfont.setPointSizeF(12.0);
       qfont.setWeight(QFont::Normal);
       break;
@@ -63,7 +67,7 @@ QWidget* BuildShape(ShapeStyle style, QWidget* parent) {
   return new Shape(system.color(QPalette::Base), system.color(QPalette::Text), 1, parent);
 }
 
-QWidget* BuildLabel(const ControlRow& row, QWidget* parent) {
+QWidget* BuildLabel(const ControlRow& row, const QImage& beneath, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setText(row.caption.toString());
@@ -73,23 +77,29 @@ QWidget* BuildLabel(const ControlRow& row, QWidget* parent) {
   label->setIndent(0);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ColourFor(row.colour));
+  const QColor designed = ColourFor(row.colour);
+  // A desktop's scheme may give a light text colour, made for its own dark
+  // window colour, which would vanish on the light picture.
+  palette.setColor(QPalette::WindowText,
+                   row.colour == TextColour::SystemButtonText
+                       ? ReadableTextColour(designed, beneath, PixelRect(row.rect))
+                       : designed);
   label->setPalette(palette);
   return label;
 }
 
 QWidget* BuildButton(const ControlRow& row, QWidget* parent) {
-  auto* button = new QPushButton(row.caption.toString(), parent);
+  auto* button = new FocusFramedButton(row.caption.toString(), parent);
   // Lets Enter click the focused button; outside a dialog no button becomes
   // the default one.
   button->setAutoDefault(true);
   return button;
 }
 
-QWidget* BuildOfKind(const ControlRow& row, QWidget* parent) {
+QWidget* BuildOfKind(const ControlRow& row, const QImage& beneath, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::Label:
-      return BuildLabel(row, parent);
+      return BuildLabel(row, beneath, parent);
     case ControlKind::TextBox:
       return new QLineEdit(parent);
     case ControlKind::CommandButton:
@@ -102,11 +112,10 @@ QWidget* BuildOfKind(const ControlRow& row, QWidget* parent) {
 
 }  // namespace
 
-QWidget* BuildControl(const ControlRow& row, QWidget* parent) {
-  QWidget* control = BuildOfKind(row, parent);
+QWidget* BuildControl(const ControlRow& row, const QImage& beneath, QWidget* parent) {
+  QWidget* control = BuildOfKind(row, beneath, parent);
   control->setObjectName(QLatin1String(row.name.data(), static_cast<qsizetype>(row.name.size())));
-  control->setGeometry(TwipsToPixels(row.rect.left), TwipsToPixels(row.rect.top),
-                       TwipsToPixels(row.rect.width), TwipsToPixels(row.rect.height));
+  control->setGeometry(PixelRect(row.rect));
   if (row.font) control->setFont(FontFor(*row.font));
   if (!row.accessible.name.isEmpty()) {
     control->setAccessibleName(row.accessible.name.toString());

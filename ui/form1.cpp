@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -12,17 +13,25 @@
 #include "texts.h"
 
 namespace welvaro::ui {
+namespace {
+
+const QString kPicture = QStringLiteral(":/welvaro/background.jpg");
+const QString kPictureTwiceTheSize = QStringLiteral(":/welvaro/background@2x.jpg");
+
+}  // namespace
 
 Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), notation_(std::move(notation)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(texts::window::kCaption.toString());
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-  BuildControls();
+  const QImage picture(kPicture);
+  background_ = QPixmap::fromImage(picture);
+  BuildControls(picture);
   Form1Load();
 }
 
-void Form1::BuildControls() {
+void Form1::BuildControls(const QImage& picture) {
   std::vector<const ControlRow*> rows;
   for (const ControlRow& row : WindowDesign()) rows.push_back(&row);
   // Later siblings are drawn above earlier ones: labels and shapes first,
@@ -32,8 +41,11 @@ void Form1::BuildControls() {
   });
   std::vector<std::pair<QLabel*, TextBoxId>> boxLabels;
   std::vector<QWidget*> tabSequence;
+  // What lies beneath the label built next: the picture and the shapes so far.
+  QImage beneath = picture.convertToFormat(QImage::Format_RGB32);
   for (const ControlRow* row : rows) {
-    QWidget* control = BuildControl(*row, this);
+    QWidget* control = BuildControl(*row, beneath, this);
+    if (row->kind == ControlKind::Shape) control->render(&beneath, control->pos());
     if (row->tabPlace) tabSequence.push_back(control);
     if (row->labels) boxLabels.emplace_back(qobject_cast<QLabel*>(control), *row->labels);
     if (row->textBox) textBoxes_.Fill(*row->textBox, qobject_cast<QLineEdit*>(control));
@@ -64,8 +76,7 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
   // keeps it sharp.
   const int ratio = devicePixelRatioF() > 1.0 ? 2 : 1;
   if (background_.isNull() || background_.devicePixelRatio() != ratio) {
-    background_.load(ratio == 2 ? QStringLiteral(":/welvaro/background@2x.jpg")
-                                : QStringLiteral(":/welvaro/background.jpg"));
+    background_.load(ratio == 2 ? kPictureTwiceTheSize : kPicture);
     background_.setDevicePixelRatio(ratio);
   }
   QPainter(this).drawPixmap(0, 0, background_);
