@@ -39,29 +39,20 @@ const QColor kWhite(255, 255, 255);
 
 QPalette Scheme(const QString& name) {
   QPalette palette = QApplication::style()->standardPalette();
-  const auto set = [&palette](QPalette::ColorRole role, const char* colour) {
-    palette.setColor(role, QColor(colour));
-  };
-  if (name == "dark") {
-    // qt6ct's "darker" scheme, the one users meet most.
-    set(QPalette::Window, "#222020");
-    set(QPalette::WindowText, "#ffffff");
-    set(QPalette::Button, "#424245");
-    set(QPalette::ButtonText, "#ffffff");
-    set(QPalette::Base, "#3d3d3d");
-    set(QPalette::Text, "#ffffff");
-    set(QPalette::Highlight, "#12608a");
-    set(QPalette::HighlightedText, "#f9f9f9");
-  } else if (name == "high contrast") {
-    set(QPalette::Window, "#000000");
-    set(QPalette::WindowText, "#ffffff");
-    set(QPalette::Button, "#000000");
-    set(QPalette::ButtonText, "#ffff00");
-    set(QPalette::Base, "#000000");
-    set(QPalette::Text, "#ffffff");
-    set(QPalette::Highlight, "#1aebff");
-    set(QPalette::HighlightedText, "#000000");
-  }
+  if (name == "standard") return palette;
+  // qt6ct's "darker" scheme, the one users meet most, and a black high-contrast one.
+  const bool dark = name == "dark";
+  const std::array<std::pair<QPalette::ColorRole, const char*>, 8> colours = {{
+      {QPalette::Window, dark ? "#222020" : "#000000"},
+      {QPalette::WindowText, "#ffffff"},
+      {QPalette::Button, dark ? "#424245" : "#000000"},
+      {QPalette::ButtonText, dark ? "#ffffff" : "#ffff00"},
+      {QPalette::Base, dark ? "#3d3d3d" : "#000000"},
+      {QPalette::Text, "#ffffff"},
+      {QPalette::Highlight, dark ? "#12608a" : "#1aebff"},
+      {QPalette::HighlightedText, dark ? "#f9f9f9" : "#000000"},
+  }};
+  for (const auto& [role, colour] : colours) palette.setColor(role, QColor(colour));
   return palette;
 }
 
