@@ -10,10 +10,6 @@ namespace welvaro::ui {
 /// WCAG 2 contrast ratio of two colours, from 1 (same luminance) to 21.
 [[nodiscard]] double ContrastRatio(QColor first, QColor second);
 
-/// The least contrast of a text colour against the pixels of an image
-/// inside an area.
-[[nodiscard]] double LeastContrast(QColor text, const QImage& image, const QRect& area);
-
 /// The wanted text colour where it stays readable on every pixel beneath the
 /// area; else black or white, whichever is readable there, dark first.
 [[nodiscard]] QColor ReadableTextColour(QColor wanted, const QImage& beneath, const QRect& area);
