@@ -5,11 +5,11 @@
 #include <QImageReader>
 #include <QLibraryInfo>
 #include <QPixmap>
-#include <QScreen>
 #include <QTranslator>
 #include <QWidget>
 
 #include "texts.h"
+#include "window_placement.h"
 
 namespace welvaro::ui {
 
@@ -42,8 +42,7 @@ void SetUpApplication(QApplication& application) {
 }
 
 void ShowCentred(QWidget& window) {
-  const QRect screen = window.screen()->availableGeometry();
-  window.move(screen.center() - window.rect().center());
+  PlaceByFrame(window);
   window.show();
 }
 

@@ -5,12 +5,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "contrast.h"
+#include "focus_framed_button.h"
 #include "fonts.h"
 #include "shape.h"
 #include "window_design.h"
 
 namespace welvaro::ui {
 namespace {
+
+QRect PixelRect(const TwipsRect& rect) {
+  return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+          TwipsToPixels(rect.height)};
+}
 
 QColor ColourFor(TextColour colour) {
   switch (colour) {
@@ -32,7 +39,7 @@ QWidget* BuildShape(ShapeStyle style, QWidget* parent) {
   return new Shape(system.color(QPalette::Base), system.color(QPalette::Text), 1, parent);
 }
 
-QWidget* BuildLabel(const ControlRow& row, QWidget* parent) {
+QWidget* BuildLabel(const ControlRow& row, const QImage& beneath, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setText(row.caption.toString());
@@ -42,23 +49,29 @@ QWidget* BuildLabel(const ControlRow& row, QWidget* parent) {
   label->setIndent(0);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ColourFor(row.colour));
+  const QColor designed = ColourFor(row.colour);
+  // A desktop's scheme may give a light text colour, made for its own dark
+  // window colour, which would vanish on the light picture.
+  palette.setColor(QPalette::WindowText,
+                   row.colour == TextColour::SystemButtonText
+                       ? ReadableTextColour(designed, beneath, PixelRect(row.rect))
+                       : designed);
   label->setPalette(palette);
   return label;
 }
 
 QWidget* BuildButton(const ControlRow& row, QWidget* parent) {
-  auto* button = new QPushButton(row.caption.toString(), parent);
+  auto* button = new FocusFramedButton(row.caption.toString(), parent);
   // Lets Enter click the focused button; outside a dialog no button becomes
   // the default one.
   button->setAutoDefault(true);
   return button;
 }
 
-QWidget* BuildOfKind(const ControlRow& row, QWidget* parent) {
+QWidget* BuildOfKind(const ControlRow& row, const QImage& beneath, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::Label:
-      return BuildLabel(row, parent);
+      return BuildLabel(row, beneath, parent);
     case ControlKind::TextBox:
       return new QLineEdit(parent);
     case ControlKind::CommandButton:
@@ -71,11 +84,10 @@ QWidget* BuildOfKind(const ControlRow& row, QWidget* parent) {
 
 }  // namespace
 
-QWidget* BuildControl(const ControlRow& row, QWidget* parent) {
-  QWidget* control = BuildOfKind(row, parent);
+QWidget* BuildControl(const ControlRow& row, const QImage& beneath, QWidget* parent) {
+  QWidget* control = BuildOfKind(row, beneath, parent);
   control->setObjectName(QLatin1String(row.name.data(), static_cast<qsizetype>(row.name.size())));
-  control->setGeometry(TwipsToPixels(row.rect.left), TwipsToPixels(row.rect.top),
-                       TwipsToPixels(row.rect.width), TwipsToPixels(row.rect.height));
+  control->setGeometry(PixelRect(row.rect));
   if (row.font) control->setFont(FontFor(*row.font));
   if (!row.accessible.name.isEmpty()) {
     control->setAccessibleName(row.accessible.name.toString());

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -13,17 +14,17 @@
 #include "texts.h"
 
 namespace welvaro::ui {
-
 Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), notation_(std::move(notation)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(texts::window::kCaption.toString());
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-  BuildControls();
+  background_ = VisibleBackground(size(), 1);
+  BuildControls(background_.toImage());
   Form1Load();
 }
 
-void Form1::BuildControls() {
+void Form1::BuildControls(const QImage& picture) {
   std::vector<const ControlRow*> rows;
   for (const ControlRow& row : WindowDesign()) rows.push_back(&row);
   // Later siblings are drawn above earlier ones: labels and shapes first,
@@ -33,8 +34,11 @@ void Form1::BuildControls() {
   });
   std::vector<std::pair<QLabel*, TextBoxId>> boxLabels;
   std::vector<QWidget*> tabSequence;
+  // What lies beneath the label built next: the picture and the shapes so far.
+  QImage beneath = picture.convertToFormat(QImage::Format_RGB32);
   for (const ControlRow* row : rows) {
-    QWidget* control = BuildControl(*row, this);
+    QWidget* control = BuildControl(*row, beneath, this);
+    if (row->kind == ControlKind::Shape) control->render(&beneath, control->pos());
     if (row->tabPlace) tabSequence.push_back(control);
     if (row->labels) boxLabels.emplace_back(qobject_cast<QLabel*>(control), *row->labels);
     if (row->textBox) textBoxes_.Fill(*row->textBox, qobject_cast<QLineEdit*>(control));

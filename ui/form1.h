@@ -11,6 +11,7 @@
 #include "regional_notation.h"
 #include "window_design.h"
 
+class QImage;
 class QLabel;
 class QLineEdit;
 
@@ -29,7 +30,7 @@ class Form1 final : public QWidget {
   // The design names each button's action.
   friend std::span<const ControlRow> WindowDesign();
 
-  void BuildControls();
+  void BuildControls(const QImage& picture);
   void Form1Load();
 
   // Text-box calculators.

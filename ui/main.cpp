@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
 
   welvaro::ui::QtDialogs dialogs;
   welvaro::ui::Form1 window(dialogs, welvaro::ui::NotationOf(QLocale::system()));
+  dialogs.BelongTo(&window);
   welvaro::ui::ShowCentred(window);
   return QApplication::exec();
 }

@@ -1,6 +1,5 @@
 #include "qt_dialogs.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -10,13 +9,13 @@ namespace welvaro::ui {
 
 void QtDialogs::ShowMessage(const QString& text, MessageIcon icon) {
   QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                  texts::window::kApplicationTitle.toString(), text, QMessageBox::Ok, QApplication::activeWindow());
+                  texts::window::kApplicationTitle.toString(), text, QMessageBox::Ok, owner_);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
 std::optional<QString> QtDialogs::AskText(const QString& prompt) {
-  QInputDialog dialog(QApplication::activeWindow());
+  QInputDialog dialog(owner_);
   dialog.setWindowTitle(texts::window::kApplicationTitle.toString());
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setLabelText(prompt);

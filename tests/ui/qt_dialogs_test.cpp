@@ -24,6 +24,8 @@ class QtDialogsTest : public QObject {
   void MessageBox();
   void AskText_data();
   void AskText();
+  void BelongToTheWindow_data();
+  void BelongToTheWindow();
 };
 
 namespace {
@@ -111,6 +113,43 @@ void QtDialogsTest::AskText() {
   QCOMPARE(buttons, (QStringList{"Abbrechen", "OK"}));
   QCOMPARE(answer.has_value(), accept);
   if (accept) QCOMPARE(*answer, QString("7,1"));
+}
+
+void QtDialogsTest::BelongToTheWindow_data() {
+  QTest::addColumn<bool>("prompt");
+  QTest::newRow("prompt dialog") << true;
+  QTest::newRow("message box") << false;
+}
+
+void QtDialogsTest::BelongToTheWindow() {
+  QFETCH(bool, prompt);
+  // Another window is active: the dialogs still belong to theirs.
+  QWidget window;
+  window.setGeometry(40, 60, 600, 400);
+  window.show();
+  QWidget other;
+  other.setGeometry(500, 500, 100, 100);
+  other.show();
+  other.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&other));
+  QWidget* parent = nullptr;
+  QPoint centre;
+  OnModalDialog([&](QWidget* dialog) {
+    parent = dialog->parentWidget();
+    centre = dialog->frameGeometry().center();
+    dialog->close();
+  });
+  ui::QtDialogs dialogs;
+  dialogs.BelongTo(&window);
+  if (prompt) {
+    dialogs.AskText("Bitte gib die Anzahl der Windungen ein:");
+  } else {
+    dialogs.ShowMessage("Die Resonanzfrequenz beträgt: 0.000 kHz", ui::MessageIcon::None);
+  }
+  QCOMPARE(parent, &window);
+  const QPoint offset = centre - window.frameGeometry().center();
+  QVERIFY2(offset.manhattanLength() <= 4,
+           qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
 }
 
 }  // namespace welvaro::testing

@@ -14,7 +14,9 @@ source "$here/../../tools/start_xvfb.sh"
 start_xvfb
 pid=""
 log=$(mktemp)
-trap 'kill $pid $xvfb_pid 2>/dev/null || true; rm -f "$log"' EXIT
+scheme=$(mktemp -d)
+window_manager=""
+trap 'kill $pid $window_manager $xvfb_pid 2>/dev/null || true; rm -rf "$log" "$scheme"' EXIT
 
 failures=0
 check() {
@@ -32,8 +34,9 @@ declare -A centre=(
   [TextWelang]="248 92" [CommandWelang]="400 92" [TextWelang2]="552 92"
 )
 
+# start <LANG> [VARIABLE=value...]
 start() {
-  LANG=$1 LC_ALL= "$program" >"$log" 2>&1 &
+  env LANG="$1" LC_ALL= "${@:2}" "$program" >"$log" 2>&1 &
   pid=$!
   window=""
   for _ in $(seq 100); do
@@ -82,7 +85,12 @@ stop() {
   pid=""
 }
 
+on_screen() {
+  /usr/bin/python3 "$here/check_on_screen.py" "$window" || failures=$((failures + 1))
+}
+
 start C.UTF-8
+on_screen
 click TextFreq
 xdotool type --delay 20 "7.1"
 xdotool key Return Escape
@@ -104,6 +112,40 @@ click TextFreq
 xdotool type --delay 20 "7,1"
 click CommandFreq
 check "click on the button: comma locale" "$(box_text TextFreq2)" "42,25 m"
+stop
+
+# A dark colour scheme, as qt6ct sets it (its "darker" colours): the captions
+# over the light picture stay readable.
+if [[ -e $(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqt6ct.so ]]; then
+  mkdir -p "$scheme/qt6ct"
+  colours="#ffffffff, #ff424245, #ff979797, #ff5e5c5b, #ff302f2e, #ff4a4947, #ffffffff, \
+#ffffffff, #ffffffff, #ff3d3d3d, #ff222020, #ffe7e4e0, #ff12608a, #fff9f9f9, #ff0986d3, \
+#ffa70b06, #ff5c5b5a, #ffffffff, #ff3f3f36, #ffffffff, #80ffffff"
+  printf '[ColorScheme]\nactive_colors=%s\ninactive_colors=%s\ndisabled_colors=%s\n' \
+    "$colours" "$colours" "$colours" >"$scheme/dark.conf"
+  printf '[Appearance]\ncolor_scheme_path=%s\ncustom_palette=true\nstyle=Fusion\n' \
+    "$scheme/dark.conf" >"$scheme/qt6ct/qt6ct.conf"
+  start C.UTF-8 QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$scheme"
+  on_screen
+  stop
+else
+  echo "SKIP: dark colour scheme: qt6ct is not installed"
+fi
+
+# A screen of 800 x 600, narrower than the window, with a window manager
+# that frames it: the title bar and the left edge stay on the screen.
+kill "$xvfb_pid"
+start_xvfb 800x600
+if command -v openbox >/dev/null; then
+  openbox >/dev/null 2>&1 &
+  window_manager=$!
+  sleep 1
+else
+  echo "SKIP: 800x600 without a window manager: openbox is not installed"
+fi
+start C.UTF-8
+sleep 1
+on_screen
 stop
 
 exit $((failures > 0))

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "application.h"
+#include "font_faces.h"
 #include "form1.h"
 #include "scripted_dialogs.h"
 #include "test_notations.h"
@@ -20,6 +20,8 @@ class WindowLayoutTest : public QObject {
   void Window();
   void Controls_data();
   void Controls();
+  void StandInFaces_data();
+  void StandInFaces();
   void Captions_data();
   void Captions();
   void ComposedCaptionsOnTheFirstPaint();
@@ -28,7 +30,6 @@ class WindowLayoutTest : public QObject {
   void EnterAndEscape_data();
   void EnterAndEscape();
   void Picture();
-  void OpensCentredOnTheScreen();
 
  private:
   QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
@@ -99,18 +100,21 @@ void WindowLayoutTest::Controls_data() {
   row("Label1", "QLabel", Pixels(240, 240, 6615, 375), arial, 12, true);
   row("Label2", "QLabel", Pixels(600, 720, 1935, 375), arial, 9.75, true);
   row("TextFreq", "QLineEdit", Pixels(2880, 720, 1695, 375), arial, 9.75, true);
-  row("CommandFreq", "QPushButton", Pixels(4800, 720, 2415, 375), arial, 9.75, true);
+  row("CommandFreq", "welvaro::ui::FocusFramedButton", Pixels(4800, 720, 2415, 375), arial, 9.75,
+      true);
   row("TextFreq2", "QLineEdit", Pixels(7440, 720, 1695, 375), arial, 9.75, true);
   row("Label3", "QLabel", Pixels(600, 1320, 2175, 375), arial, 9.75, true);
   row("TextWelang", "QLineEdit", Pixels(2880, 1200, 1695, 375), arial, 9.75, true);
-  row("CommandWelang", "QPushButton", Pixels(4800, 1200, 2415, 375), arial, 9.75, true);
+  row("CommandWelang", "welvaro::ui::FocusFramedButton", Pixels(4800, 1200, 2415, 375), arial, 9.75,
+      true);
   row("TextWelang2", "QLineEdit", Pixels(7440, 1200, 1695, 375), arial, 9.75, true);
   row("Shape2", "welvaro::ui::Shape", Pixels(9360, 300, 3015, 1575), "", 0, false);
   row("LblIntro", "QLabel", Pixels(9540, 540, 2655, 1215), "Courier New", 12, false);
   row("Label4", "QLabel", Pixels(240, 2160, 11175, 375), arial, 12, true);
   row("Label5", "QLabel", Pixels(720, 2880, 1935, 375), arial, 9.75, true);
   row("TextMHz", "QLineEdit", Pixels(2880, 2880, 1695, 375), arial, 9.75, true);
-  row("CommandCalc", "QPushButton", Pixels(4800, 2880, 2415, 995), arial, 9.75, true);
+  row("CommandCalc", "welvaro::ui::FocusFramedButton", Pixels(4800, 2880, 2415, 995), arial, 9.75,
+      true);
   row("TextDipol1", "QLineEdit", Pixels(7440, 2880, 1695, 375), arial, 9.75, true);
   row("Label7", "QLabel", Pixels(9360, 2880, 3255, 375), arial, 9.75, true);
   row("Label6", "QLabel", Pixels(720, 3480, 1935, 375), arial, 9.75, true);
@@ -121,11 +125,14 @@ void WindowLayoutTest::Controls_data() {
   row("Label11", "QLabel", Pixels(720, 4440, 11895, 375), arial, 9.75, true);
   row("Label12", "QLabel", Pixels(720, 4800, 11895, 375), arial, 9.75, true);
   row("Label9", "QLabel", Pixels(720, 5160, 11895, 375), arial, 9.75, true);
-  row("CommandSpule", "QPushButton", Pixels(360, 5880, 2415, 375), arial, 9.75, true);
+  row("CommandSpule", "welvaro::ui::FocusFramedButton", Pixels(360, 5880, 2415, 375), arial, 9.75,
+      true);
   row("LblFormel", "QLabel", Pixels(3000, 5955, 9135, 345), arial, 9.75, true);
-  row("CommandDrehko", "QPushButton", Pixels(360, 6360, 2415, 375), arial, 9.75, true);
+  row("CommandDrehko", "welvaro::ui::FocusFramedButton", Pixels(360, 6360, 2415, 375), arial, 9.75,
+      true);
   row("LblResfreq", "QLabel", Pixels(3000, 6410, 9135, 345), arial, 9.75, true);
-  row("CommandLoopInduk", "QPushButton", Pixels(360, 6840, 2415, 375), arial, 9.75, true);
+  row("CommandLoopInduk", "welvaro::ui::FocusFramedButton", Pixels(360, 6840, 2415, 375), arial,
+      9.75, true);
   row("LblLoop", "QLabel", Pixels(3000, 6890, 9135, 345), arial, 9.75, true);
 }
 
@@ -144,9 +151,10 @@ void WindowLayoutTest::Controls() {
     QCOMPARE(control->focusPolicy(), Qt::NoFocus);
     return;
   }
-  // The face itself, or its metric-compatible stand-in where it is not installed.
-  const QString standIn = family == "Arial" ? "Liberation Sans" : "Liberation Mono";
-  QVERIFY2(control->font().family() == family || control->font().family() == standIn,
+  // The face itself, or a metric-compatible stand-in where it is not installed.
+  const std::span<const QStringView> faces =
+      family == "Arial" ? std::span(ui::kSansFaces) : std::span(ui::kMonospacedFaces);
+  QVERIFY2(std::ranges::find(faces, control->font().family()) != faces.end(),
            qPrintable(control->font().family()));
   QCOMPARE(QFontInfo(control->font()).family(), control->font().family());
   QCOMPARE(control->font().pointSizeF(), points);
@@ -159,6 +167,43 @@ void WindowLayoutTest::Controls() {
     QVERIFY(label->alignment() & Qt::AlignTop);
     QVERIFY(!label->autoFillBackground());
   }
+}
+
+void WindowLayoutTest::StandInFaces_data() {
+  QTest::addColumn<QStringList>("installed");
+  QTest::addColumn<QString>("sans");
+  QTest::addColumn<QString>("monospaced");
+  QTest::newRow("designed faces") << QStringList{"DejaVu Sans", "Liberation Sans", "Arial",
+                                                 "Courier New", "Liberation Mono"}
+                                  << "Arial"
+                                  << "Courier New";
+  QTest::newRow("fonts-liberation")
+      << QStringList{"Arimo", "Liberation Mono", "Liberation Sans"} << "Liberation Sans"
+      << "Liberation Mono";
+  QTest::newRow("fonts-croscore") << QStringList{"Cousine", "Nimbus Sans", "Arimo"} << "Arimo"
+                                  << "Cousine";
+  QTest::newRow("fonts-urw-base35") << QStringList{"Nimbus Mono PS", "Nimbus Sans"} << "Nimbus Sans"
+                                    << "Nimbus Mono PS";
+  QTest::newRow("found at several foundries")
+      << QStringList{"Arimo [GOOG]", "Arimo [Monotype]", "Cousine"} << "Arimo"
+      << "Cousine";
+  QTest::newRow("names in other case")
+      << QStringList{"liberation sans", "LIBERATION MONO"} << "Liberation Sans"
+      << "Liberation Mono";
+  QTest::newRow("a longer name is another face")
+      << QStringList{"Nimbus Sans Narrow", "Arimo Bold", "Courier New Condensed"} << "Arial"
+      << "Courier New";
+  QTest::newRow("none: the designed name, for the generic face")
+      << QStringList{"DejaVu Sans", "DejaVu Sans Mono"} << "Arial"
+      << "Courier New";
+}
+
+void WindowLayoutTest::StandInFaces() {
+  QFETCH(QStringList, installed);
+  QFETCH(QString, sans);
+  QFETCH(QString, monospaced);
+  QCOMPARE(ui::FirstInstalledFace(ui::kSansFaces, installed), sans);
+  QCOMPARE(ui::FirstInstalledFace(ui::kMonospacedFaces, installed), monospaced);
 }
 
 void WindowLayoutTest::Captions_data() {
@@ -360,18 +405,6 @@ void WindowLayoutTest::Picture() {
     }
   }
   QVERIFY(inked > 200);
-}
-
-void WindowLayoutTest::OpensCentredOnTheScreen() {
-  ui::ShowCentred(*form_);
-  QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-  // Centred before the frame is known, so off by no more than its thickness.
-  const QPoint offset =
-      form_->frameGeometry().center() - form_->screen()->availableGeometry().center();
-  const QSize frame = form_->frameGeometry().size() - form_->size();
-  QVERIFY2(std::abs(offset.x()) <= frame.width() / 2 + 1 &&
-               std::abs(offset.y()) <= frame.height() / 2 + 1,
-           qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
 }
 
 }  // namespace welvaro::testing

@@ -1,0 +1,80 @@
+#include "contrast.h"
+
+#include <QImage>
+#include <QRect>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace welvaro::ui {
+namespace {
+
+// Normal text needs 4.5:1; a frame or other graphic 3:1.
+constexpr double kReadableText = 4.5;
+constexpr double kVisibleGraphic = 3.0;
+
+double RelativeLuminance(QRgb rgb) {
+  static const std::array<double, 256> kLinear = [] {
+    std::array<double, 256> linear{};
+    for (std::size_t level = 0; level < linear.size(); ++level) {
+      const double channel = static_cast<double>(level) / 255.0;
+      linear[level] =
+          channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    }
+    return linear;
+  }();
+  return 0.2126 * kLinear[qRed(rgb)] + 0.7152 * kLinear[qGreen(rgb)] + 0.0722 * kLinear[qBlue(rgb)];
+}
+
+double RatioOf(double firstLuminance, double secondLuminance) {
+  const auto [darker, lighter] = std::minmax(firstLuminance, secondLuminance);
+  return (lighter + 0.05) / (darker + 0.05);
+}
+
+struct LuminanceRange {
+  double darkest = 1.0;
+  double lightest = 0.0;
+};
+
+LuminanceRange RangeIn(const QImage& image, const QRect& area) {
+  const QRect inside = area & image.rect();
+  LuminanceRange range;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      const double luminance = RelativeLuminance(image.pixel(x, y));
+      range.darkest = std::min(range.darkest, luminance);
+      range.lightest = std::max(range.lightest, luminance);
+    }
+  }
+  return range;
+}
+
+// The ratio grows with the distance between the luminances, so the least
+// contrast is against the nearer end of the range, or none inside it.
+double LeastContrast(QColor text, const LuminanceRange& range) {
+  const double luminance = RelativeLuminance(text.rgb());
+  if (luminance < range.darkest) return RatioOf(luminance, range.darkest);
+  if (luminance > range.lightest) return RatioOf(luminance, range.lightest);
+  return 1.0;
+}
+
+}  // namespace
+
+double ContrastRatio(QColor first, QColor second) {
+  return RatioOf(RelativeLuminance(first.rgb()), RelativeLuminance(second.rgb()));
+}
+
+QColor ReadableTextColour(QColor wanted, const QImage& beneath, const QRect& area) {
+  const LuminanceRange range = RangeIn(beneath, area);
+  if (LeastContrast(wanted, range) >= kReadableText) return wanted;
+  const QColor black(0, 0, 0);
+  const QColor white(255, 255, 255);
+  const double onBlack = LeastContrast(black, range);
+  return onBlack >= kReadableText || onBlack >= LeastContrast(white, range) ? black : white;
+}
+
+QColor ContrastingColour(QColor wanted, QColor fallback, QColor neighbour) {
+  return ContrastRatio(wanted, neighbour) >= kVisibleGraphic ? wanted : fallback;
+}
+
+}  // namespace welvaro::ui
