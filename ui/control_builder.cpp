@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "shape.h"
+#include "text_box.h"
 #include "window_design.h"
 
 namespace welvaro::ui {
@@ -91,7 +91,7 @@ QWidget* BuildOfKind(const ControlRow& row, QWidget* parent) {
     case ControlKind::Label:
       return BuildLabel(row, parent);
     case ControlKind::TextBox:
-      return new QLineEdit(parent);
+      return new TextBox(parent);
     case ControlKind::CommandButton:
       return BuildButton(row, parent);
     case ControlKind::Shape:

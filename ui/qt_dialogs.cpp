@@ -2,16 +2,28 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <limits>
 
+#include "long_message_dialog.h"
+#include "message_copy.h"
 #include "texts.h"
 
 namespace welvaro::ui {
 
 void QtDialogs::ShowMessage(const QString& text, MessageIcon icon) {
+  if (!FitsMessageBox(text, QApplication::activeWindow())) {
+    ShowLongMessage(text, icon, QApplication::activeWindow());
+    return;
+  }
   QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                   texts::window::kApplicationTitle.toString(), text, QMessageBox::Ok, QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  CopyMessageOnCtrlC(box, text, [label] { return label->selectedText(); });
   box.exec();
 }
 
@@ -21,6 +33,7 @@ std::optional<QString> QtDialogs::AskText(const QString& prompt) {
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setLabelText(prompt);
   dialog.setTextValue(QString());
+  dialog.findChild<QLineEdit*>()->setMaxLength(std::numeric_limits<int>::max());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue();
 }
