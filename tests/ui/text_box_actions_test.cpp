@@ -92,10 +92,9 @@ void TextBoxActionsTest::Calculates_data() {
                                               << "CommandCalc" << QStringList{}
                                               << QStringList{kNotComputable};
   // 39997 leading zeros: cut at 32767 characters, the text would read 0.
-  QTest::newRow("40000 characters") << "point"
-                                    << QStringList{"TextFreq=" + QString(39997, u'0') + "7.1"}
-                                    << "CommandFreq" << QStringList{"TextFreq2=42.25 m"}
-                                    << QStringList{};
+  QTest::newRow("40000 characters")
+      << "point" << QStringList{"TextFreq=" + QString(39997, u'0') + "7.1"} << "CommandFreq"
+      << QStringList{"TextFreq2=42.25 m"} << QStringList{};
   QTest::newRow("dipole zero frequency") << "point" << QStringList{"TextMHz=0", "TextDraht=2"}
                                          << "CommandCalc" << QStringList{}
                                          << QStringList{kNotComputable};
@@ -137,13 +136,22 @@ void TextBoxActionsTest::ShowsAResultFromItsStart_data() {
   QTest::addColumn<QString>("resultStart");
   QTest::addColumn<int>("resultLength");
 
-  QTest::newRow("wavelength of 11 digits")
-      << "TextFreq=0.00000001" << "CommandFreq" << "TextFreq2" << "30000000000.00 m" << 16;
-  QTest::newRow("wavelength of 303 digits")
-      << "TextFreq=1e-300" << "CommandFreq" << "TextFreq2" << "29999999999999998" << 308;
-  QTest::newRow("negative frequency") << "TextWelang=-1e-200" << "CommandWelang" << "TextWelang2"
+  QTest::newRow("wavelength of 11 digits") << "TextFreq=0.00000001"
+                                           << "CommandFreq"
+                                           << "TextFreq2"
+                                           << "30000000000.00 m" << 16;
+  QTest::newRow("wavelength of 303 digits") << "TextFreq=1e-300"
+                                            << "CommandFreq"
+                                            << "TextFreq2"
+                                            << "29999999999999998" << 308;
+  QTest::newRow("negative frequency") << "TextWelang=-1e-200"
+                                      << "CommandWelang"
+                                      << "TextWelang2"
                                       << "-30000000000000001" << 211;
-  QTest::newRow("dipole") << "TextMHz=1e-100" << "CommandCalc" << "TextDipol2" << "14999999999999999" << 109;
+  QTest::newRow("dipole") << "TextMHz=1e-100"
+                          << "CommandCalc"
+                          << "TextDipol2"
+                          << "14999999999999999" << 109;
 }
 
 void TextBoxActionsTest::ShowsAResultFromItsStart() {
