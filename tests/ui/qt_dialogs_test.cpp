@@ -66,9 +66,7 @@ QString CopiedByCtrlC(QWidget* dialog) {
 }
 
 /// A resonance message with a result of 309 digits.
-QString LongResult() {
-  return "Die Resonanzfrequenz beträgt: " + QString(309, u'9') + ".000 kHz";
-}
+QString LongResult() { return "Die Resonanzfrequenz beträgt: " + QString(309, u'9') + ".000 kHz"; }
 
 }  // namespace
 
@@ -217,7 +215,8 @@ void QtDialogsTest::AsksForTextOfAnyLength() {
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     qobject_cast<QDialog*>(dialog)->accept();
   });
-  const std::optional<QString> answer = ui::QtDialogs().AskText("Bitte gib die Anzahl der Windungen ein:");
+  const std::optional<QString> answer =
+      ui::QtDialogs().AskText("Bitte gib die Anzahl der Windungen ein:");
   QVERIFY(answer.has_value());
   QCOMPARE(answer->size(), entry.size());
   QCOMPARE(*answer, entry);
