@@ -10,8 +10,8 @@ namespace welvaro::ui {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   setMaxLength(std::numeric_limits<int>::max());
-  // Emitted before the selection of the edited text changes, so the
-  // selection seen last is the one the edit replaced.
+  // QLineEdit reports an edit first, then its new length, then the cleared
+  // selection: at the edit, length and selection are still those before it.
   connect(this, &QLineEdit::selectionChanged, this,
           [this] { selectionBefore_ = selectionLength(); });
   connect(this, &QLineEdit::textEdited, this, &TextBox::CountEdit);
