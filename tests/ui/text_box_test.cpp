@@ -87,14 +87,24 @@ void TextBoxTest::TypingKeepsUndo() {
   QCOMPARE(box.text(), QString());
 }
 
-// The context menu's paste and a drop go through QLineEdit's own edits.
+// The context menu's paste and typing over a selection are QLineEdit's own
+// edits, recorded character by character; the history goes once they add up.
 void TextBoxTest::LargeEditsByMenuDropTheHistory() {
   ui::TextBox box;
-  QGuiApplication::clipboard()->setText(QString(ui::TextBox::kUndoLimit, u'1'));
+  QGuiApplication::clipboard()->setText(QString(ui::TextBox::kUndoLimit / 2, u'1'));
+  box.paste();
+  QVERIFY(box.isUndoAvailable());
   box.paste();
   QVERIFY(!box.isUndoAvailable());
   QCOMPARE(box.text().size(), ui::TextBox::kUndoLimit);
   QCOMPARE(box.cursorPosition(), ui::TextBox::kUndoLimit);
+
+  box.selectAll();
+  QTest::keyClicks(&box, "7");
+  QVERIFY(!box.isUndoAvailable());
+  QTest::keyClicks(&box, ",1");
+  QVERIFY(box.isUndoAvailable());
+  QCOMPARE(box.text(), QString("7,1"));
 }
 
 // Without the bypass every paste of n characters over n selected ones keeps
