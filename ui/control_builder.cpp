@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "contrast.h"
 #include "focus_framed_button.h"
 #include "fonts.h"
 #include "shape.h"
+#include "text_box.h"
 #include "window_design.h"
 
 namespace welvaro::ui {
@@ -73,7 +73,7 @@ QWidget* BuildOfKind(const ControlRow& row, const QImage& beneath, QWidget* pare
     case ControlKind::Label:
       return BuildLabel(row, beneath, parent);
     case ControlKind::TextBox:
-      return new QLineEdit(parent);
+      return new TextBox(parent);
     case ControlKind::CommandButton:
       return BuildButton(row, parent);
     case ControlKind::Shape:

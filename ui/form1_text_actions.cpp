@@ -8,6 +8,16 @@
 #include "wave_formulas.h"
 
 namespace welvaro::ui {
+namespace {
+
+/// Writes a result so that the box shows its sign and leading digits; a
+/// result wider than the box would otherwise show its end.
+void ShowResult(QLineEdit* box, const QString& result) {
+  box->setText(result);
+  box->setCursorPosition(0);
+}
+
+}  // namespace
 
 QString Form1::Format(double value, std::string_view pattern) const {
   return QString::fromStdString(FormatResult(value, pattern, notation_));
@@ -41,7 +51,7 @@ void Form1::CommandFreqClick() {
   using enum TextBoxId;
   CalculateFromBoxes<1>({textBoxes_[TextFreq]}, texts::warnings::kFrequency, [this](auto values) {
     const double wavelengthM = formulas::CalcWelang(values[0]);
-    textBoxes_[TextFreq2]->setText(Format(wavelengthM, "0.00 m"));
+    ShowResult(textBoxes_[TextFreq2], Format(wavelengthM, "0.00 m"));
   });
 }
 
@@ -50,7 +60,7 @@ void Form1::CommandWelangClick() {
   CalculateFromBoxes<1>({textBoxes_[TextWelang]}, texts::warnings::kWavelength,
                         [this](auto values) {
                           const double frequencyMHz = formulas::CalcFreq(values[0]);
-                          textBoxes_[TextWelang2]->setText(Format(frequencyMHz, "0.00 MHz"));
+                          ShowResult(textBoxes_[TextWelang2], Format(frequencyMHz, "0.00 MHz"));
                         });
 }
 
@@ -59,8 +69,8 @@ void Form1::CommandCalcClick() {
   CalculateFromBoxes<2>(
       {textBoxes_[TextMHz], textBoxes_[TextDraht]}, texts::warnings::kDipole, [this](auto values) {
         const formulas::DipoleLengths lengths = formulas::CalcDipol(values[0], values[1]);
-        textBoxes_[TextDipol1]->setText(Format(lengths.withoutCorrectionM, "0.000 m"));
-        textBoxes_[TextDipol2]->setText(Format(lengths.withCorrectionM, "0.000 m"));
+        ShowResult(textBoxes_[TextDipol1], Format(lengths.withoutCorrectionM, "0.000 m"));
+        ShowResult(textBoxes_[TextDipol2], Format(lengths.withCorrectionM, "0.000 m"));
       });
 }
 

@@ -1,9 +1,13 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -22,10 +26,15 @@ class QtDialogsTest : public QObject {
   void initTestCase() { ui::SetUpApplication(*qApp); }
   void MessageBox_data();
   void MessageBox();
+  void CopiesAMessage_data();
+  void CopiesAMessage();
+  void ShowsALongMessageWhole_data();
+  void ShowsALongMessageWhole();
   void AskText_data();
   void AskText();
   void BelongToTheWindow_data();
   void BelongToTheWindow();
+  void AsksForTextOfAnyLength();
 };
 
 namespace {
@@ -48,6 +57,18 @@ QStringList ButtonTexts(QWidget* dialog) {
   texts.sort();
   return texts;
 }
+
+/// What Ctrl+C on the open dialog leaves on the clipboard.
+QString CopiedByCtrlC(QWidget* dialog) {
+  QGuiApplication::clipboard()->setText(QStringLiteral("not copied"));
+  dialog->activateWindow();
+  if (!QTest::qWaitForWindowActive(dialog)) return QStringLiteral("not active");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+  return QGuiApplication::clipboard()->text();
+}
+
+/// A resonance message with a result of 309 digits.
+QString LongResult() { return "Die Resonanzfrequenz beträgt: " + QString(309, u'9') + ".000 kHz"; }
 
 }  // namespace
 
@@ -78,6 +99,78 @@ void QtDialogsTest::MessageBox() {
   QCOMPARE(text, QString("Die Resonanzfrequenz beträgt: 0.000 kHz"));
   QCOMPARE(seenIcon, shownIcon);
   QCOMPARE(buttons, QStringList{"OK"});
+}
+
+void QtDialogsTest::CopiesAMessage_data() {
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<int>("selectionStart");  // -1: nothing selected
+  QTest::addColumn<QString>("copied");
+
+  const QString result = "Die Resonanzfrequenz beträgt: 5032.921 kHz";
+  QTest::newRow("whole result") << result << -1 << result;
+  QTest::newRow("selected number") << result << 30 << "5032.921 kHz";
+  QTest::newRow("whole long result") << LongResult() << -1 << LongResult();
+  QTest::newRow("selected long number") << LongResult() << 30 << LongResult().mid(30);
+}
+
+// Ctrl+C copies the selection, or else the whole message, exactly as shown.
+void QtDialogsTest::CopiesAMessage() {
+  QFETCH(QString, message);
+  QFETCH(int, selectionStart);
+  QFETCH(QString, copied);
+  QString seen;
+  OnModalDialog([&](QWidget* dialog) {
+    if (selectionStart >= 0) {
+      if (auto* label = dialog->findChild<QLabel*>("qt_msgbox_label")) {
+        QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+        label->setSelection(selectionStart, static_cast<int>(message.size()) - selectionStart);
+      } else {
+        auto* view = dialog->findChild<QTextEdit*>();
+        QTextCursor cursor = view->textCursor();
+        cursor.setPosition(selectionStart);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        view->setTextCursor(cursor);
+      }
+    }
+    seen = CopiedByCtrlC(dialog);
+    qobject_cast<QDialog*>(dialog)->accept();
+  });
+  ui::QtDialogs().ShowMessage(message, ui::MessageIcon::None);
+  QCOMPARE(seen, copied);
+}
+
+void QtDialogsTest::ShowsALongMessageWhole_data() {
+  QTest::addColumn<ui::MessageIcon>("icon");
+  QTest::newRow("result") << ui::MessageIcon::None;
+  QTest::newRow("warning") << ui::MessageIcon::Warning;
+}
+
+// Qt's message box would cut the number off at its right edge.
+void QtDialogsTest::ShowsALongMessageWhole() {
+  QFETCH(ui::MessageIcon, icon);
+  QString title;
+  QString shown;
+  QStringList buttons;
+  bool iconShown = false;
+  bool inside = false;
+  OnModalDialog([&](QWidget* dialog) {
+    title = dialog->windowTitle();
+    buttons = ButtonTexts(dialog);
+    auto* view = dialog->findChild<QTextEdit*>();
+    shown = view->toPlainText();
+    iconShown = dialog->findChildren<QLabel*>().size() == 1;
+    const int textHeight = static_cast<int>(view->document()->size().height());
+    inside = dialog->frameGeometry().right() <= dialog->screen()->availableGeometry().right() &&
+             view->document()->idealWidth() <= view->viewport()->width() &&
+             (textHeight <= view->viewport()->height() || view->verticalScrollBar()->isVisible());
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  ui::QtDialogs().ShowMessage(LongResult(), icon);
+  QCOMPARE(title, QString("Welvaro"));
+  QCOMPARE(shown, LongResult());
+  QCOMPARE(buttons, QStringList{"OK"});
+  QCOMPARE(iconShown, icon == ui::MessageIcon::Warning);
+  QVERIFY(inside);
 }
 
 void QtDialogsTest::AskText_data() {
@@ -150,6 +243,22 @@ void QtDialogsTest::BelongToTheWindow() {
   const QPoint offset = centre - window.frameGeometry().center();
   QVERIFY2(offset.manhattanLength() <= 4,
            qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+}
+
+void QtDialogsTest::AsksForTextOfAnyLength() {
+  const QString entry = QString(39997, u'0') + "7.1";
+  OnModalDialog([&](QWidget* dialog) {
+    auto* field = dialog->findChild<QLineEdit*>();
+    QTest::keyClick(field, Qt::Key_Home);
+    QGuiApplication::clipboard()->setText(entry);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    qobject_cast<QDialog*>(dialog)->accept();
+  });
+  const std::optional<QString> answer =
+      ui::QtDialogs().AskText("Bitte gib die Anzahl der Windungen ein:");
+  QVERIFY(answer.has_value());
+  QCOMPARE(answer->size(), entry.size());
+  QCOMPARE(*answer, entry);
 }
 
 }  // namespace welvaro::testing

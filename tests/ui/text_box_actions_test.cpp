@@ -17,6 +17,8 @@ class TextBoxActionsTest : public QObject {
  private Q_SLOTS:
   void Calculates_data();
   void Calculates();
+  void ShowsAResultFromItsStart_data();
+  void ShowsAResultFromItsStart();
 };
 
 namespace {
@@ -99,6 +101,10 @@ void TextBoxActionsTest::Calculates_data() {
                                               << QStringList{"TextMHz=150", "TextDraht=-1000"}
                                               << "CommandCalc" << QStringList{}
                                               << QStringList{kNotComputable};
+  // 39997 leading zeros: cut at 32767 characters, the text would read 0.
+  QTest::newRow("40000 characters")
+      << "point" << QStringList{"TextFreq=" + QString(39997, u'0') + "7.1"} << "CommandFreq"
+      << QStringList{"TextFreq2=42.25 m"} << QStringList{};
   QTest::newRow("dipole zero frequency") << "point" << QStringList{"TextMHz=0", "TextDraht=2"}
                                          << "CommandCalc" << QStringList{}
                                          << QStringList{kNotComputable};
@@ -130,6 +136,55 @@ void TextBoxActionsTest::Calculates() {
   }
   QStringList shownTwice = shown + shown;
   QCOMPARE(dialogs.Shown(), shownTwice);
+}
+
+// A result wider than its box shows its sign and leading digits, however long.
+void TextBoxActionsTest::ShowsAResultFromItsStart_data() {
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<QString>("resultBox");
+  QTest::addColumn<QString>("resultStart");
+  QTest::addColumn<int>("resultLength");
+
+  QTest::newRow("wavelength of 11 digits") << "TextFreq=0.00000001"
+                                           << "CommandFreq"
+                                           << "TextFreq2"
+                                           << "30000000000.00 m" << 16;
+  QTest::newRow("wavelength of 303 digits") << "TextFreq=1e-300"
+                                            << "CommandFreq"
+                                            << "TextFreq2"
+                                            << "29999999999999998" << 308;
+  QTest::newRow("negative frequency") << "TextWelang=-1e-200"
+                                      << "CommandWelang"
+                                      << "TextWelang2"
+                                      << "-30000000000000001" << 211;
+  QTest::newRow("dipole") << "TextMHz=1e-100"
+                          << "CommandCalc"
+                          << "TextDipol2"
+                          << "14999999999999999" << 109;
+}
+
+void TextBoxActionsTest::ShowsAResultFromItsStart() {
+  QFETCH(QString, input);
+  QFETCH(QString, button);
+  QFETCH(QString, resultBox);
+  QFETCH(QString, resultStart);
+  QFETCH(int, resultLength);
+
+  ScriptedDialogs dialogs;
+  ui::Form1 form(dialogs, NotationNamed("point"));
+  form.findChild<QLineEdit*>(input.section('=', 0, 0))->setText(input.section('=', 1));
+  form.findChild<QLineEdit*>("TextDraht")->setText("0");
+  form.show();
+  form.findChild<QPushButton*>(button)->click();
+  auto* box = form.findChild<QLineEdit*>(resultBox);
+  box->grab();  // painting scrolls the text to the cursor
+  QVERIFY2(box->text().startsWith(resultStart), qPrintable(box->text()));
+  QCOMPARE(box->text().size(), resultLength);
+  QCOMPARE(box->cursorPosition(), 0);
+  const QRect cursor = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  QVERIFY2(cursor.left() <= 4, qPrintable(QString::number(cursor.left())));
+  QCOMPARE(dialogs.Shown(), QStringList{});
 }
 
 }  // namespace welvaro::testing
