@@ -23,16 +23,21 @@ start_xvfb
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
 median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+# Whether every line is a positive number: a missing or zero figure means the
+# probe could not measure, and a ratio of it would mean nothing.
+all_positive() { [[ -n $1 ]] && awk '!($1 > 0) { exit 1 }' <<<"$1"; }
 # Column $1 of Welvaro's and of the minimal window's rounds: both medians and
 # the median of the per-round ratios.
 compare() {
-  local column=$1 file=$2 label=$3
-  printf '%-36s %10s %10s %8s\n' "$label" \
-    "$(cut -d' ' -f"$column" "$results/welvaro.$file" | median)" \
-    "$(cut -d' ' -f"$column" "$results/minimal.$file" | median)" \
-    "$(paste -d' ' <(cut -d' ' -f"$column" "$results/welvaro.$file") \
-      <(cut -d' ' -f"$column" "$results/minimal.$file") |
-      awk '{printf "%.3f\n", $1 / $2}' | median)"
+  local column=$1 file=$2 label=$3 ours theirs
+  ours=$(cut -d' ' -f"$column" "$results/welvaro.$file")
+  theirs=$(cut -d' ' -f"$column" "$results/minimal.$file")
+  if ! all_positive "$ours" || ! all_positive "$theirs"; then
+    echo "bench: $label: no measurement" >&2
+    exit 1
+  fi
+  printf '%-36s %10s %10s %8s\n' "$label" "$(median <<<"$ours")" "$(median <<<"$theirs")" \
+    "$(paste -d' ' <(echo "$ours") <(echo "$theirs") | awk '{printf "%.3f\n", $1 / $2}' | median)"
 }
 # Runs both programs once each, in turns: odd rounds Welvaro first, even ones the minimal window.
 alternate() {
@@ -67,6 +72,10 @@ compare 1 startup "exec -> window mapped (ms)"
 compare 2 startup "exec -> first painted frame (ms)"
 compare 3 startup "resident memory after 1 s (kB)"
 compare 1 instructions "instructions to idle (callgrind)"
+if [[ ! -s $results/clicks ]]; then
+  echo "bench: clicks: no measurement" >&2
+  exit 1
+fi
 printf '\n%-44s %10s\n' "median of 5 runs" "ms"
 cut -f1 "$results/clicks" | awk '!seen[$0]++' | while read -r what; do
   printf '%-44s %10s\n' "$what" "$(grep -F "$what" "$results/clicks" | cut -f2 | median)"

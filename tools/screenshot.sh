@@ -5,6 +5,12 @@
 set -euo pipefail
 build=${1:-build}
 output=${2:-welvaro.png}
+for tool in Xvfb xauth xdotool import; do
+  command -v "$tool" >/dev/null ||
+    { echo "screenshot: needs the Debian packages xvfb xauth xdotool imagemagick" >&2; exit 1; }
+done
+[[ -x $build/ui/welvaro ]] ||
+  { echo "screenshot: no program in $build; scripts/quickstart run builds it" >&2; exit 1; }
 # shellcheck source=start_xvfb.sh
 source "$(dirname "${BASH_SOURCE[0]}")/start_xvfb.sh"
 start_xvfb

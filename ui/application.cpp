@@ -17,7 +17,7 @@ void SetUpApplication(QApplication& application) {
   // The display name is left to follow the application name: once set, Qt
   // would append it to the caption of the main window.
   QApplication::setApplicationName(texts::window::kApplicationTitle.toString());
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setApplicationVersion(QStringLiteral(WELVARO_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("welvaro"));
 
   // 64 pixels serve the 32-pixel icon on a high-resolution screen; larger

@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a scratch root and checks its
-# layout, its dependencies and what lintian says of it.
-#   check_package.sh <build folder>
+# layout, its version, its dependencies and what lintian says of it.
+#   check_package.sh <build folder> <version>
 set -euo pipefail
-build=$1
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
+build=$1 version=$2
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian readelf; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
-package=$(find "$scratch/out" -maxdepth 1 -name "welvaro_1.00_*.deb")
-[[ -n $package ]] || { echo "no package welvaro_1.00_<arch>.deb was built"; exit 1; }
-[[ $(basename "$package") == "welvaro_1.00_$(dpkg --print-architecture).deb" ]]
+package=$scratch/out/welvaro_${version}_$(dpkg --print-architecture).deb
+[[ -f $package ]] || { echo "no package $(basename "$package") was built"; exit 1; }
 
 dpkg-deb -x "$package" "$scratch/root"
 expected=(
@@ -34,6 +33,21 @@ for file in "${expected[@]}"; do
   [[ -f $scratch/root/$file ]] || { echo "missing in the package: $file"; exit 1; }
 done
 [[ -x $scratch/root/usr/bin/welvaro ]]
+if readelf -d "$scratch/root/usr/bin/welvaro" | grep -E "RPATH|RUNPATH"; then
+  echo "the installed program must not carry a library search path"
+  exit 1
+fi
+
+# The version of the project reaches the metadata; the changelog's newest
+# entry must name it.
+grep -q "<release version=\"$version\"" "$scratch/root/usr/share/metainfo/welvaro.metainfo.xml" ||
+  { echo "the metainfo does not name version $version"; exit 1; }
+for page in usr/share/man/man1/welvaro.1.gz usr/share/man/de/man1/welvaro.1.gz; do
+  zcat "$scratch/root/$page" | sed -n 1p | grep -q "\"Welvaro $version\"" ||
+    { echo "$page does not name version $version"; exit 1; }
+done
+zcat "$scratch/root/usr/share/doc/welvaro/changelog.gz" | sed -n 1p | grep -q "^welvaro ($version)" ||
+  { echo "the changelog's newest entry is not version $version"; exit 1; }
 
 depends=$(dpkg-deb -f "$package" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libmpfr6 libjpeg62-turbo libc6 qt6-qpa-plugins; do
