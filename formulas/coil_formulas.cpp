@@ -22,9 +22,9 @@ double CalcSpule(double diameterCm, double lengthCm, std::int16_t turns) {
   const StepRule rule;
   const double radiusM = rule.Store(1, diameterCm / kCentimetresDiameterPerMetreRadius);
   const double areaM2 = rule.Store(2, Power(radiusM, kSquare) * kPi);
-  const double henry = rule.Store(
-      3, Power(static_cast<double>(turns), kSquare) * kMagneticConstant * areaM2 /
-             (lengthCm / kCentimetresPerMetre));
+  const double henry =
+      rule.Store(3, Power(static_cast<double>(turns), kSquare) * kMagneticConstant * areaM2 /
+                        (lengthCm / kCentimetresPerMetre));
   return rule.Store(4, henry * kMicroPerUnit);
 }
 

@@ -31,8 +31,10 @@ double StepRule::HandOver(long double value) {
 
 void StepRule::Test(int step) {
   const int raised = std::fetestexcept(kTestedConditions);
-  if ((raised & FE_INVALID) != 0) throw ArithmeticError(step, ArithmeticCondition::InvalidOperation);
-  if ((raised & FE_DIVBYZERO) != 0) throw ArithmeticError(step, ArithmeticCondition::DivisionByZero);
+  if ((raised & FE_INVALID) != 0)
+    throw ArithmeticError(step, ArithmeticCondition::InvalidOperation);
+  if ((raised & FE_DIVBYZERO) != 0)
+    throw ArithmeticError(step, ArithmeticCondition::DivisionByZero);
   if ((raised & FE_OVERFLOW) != 0) throw ArithmeticError(step, ArithmeticCondition::Overflow);
 }
 

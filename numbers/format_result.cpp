@@ -82,8 +82,7 @@ std::string RoundedDigits(double magnitude, int places) {
 
 }  // namespace
 
-std::string FormatResult(double value, std::string_view pattern,
-                         const RegionalNotation& notation) {
+std::string FormatResult(double value, std::string_view pattern, const RegionalNotation& notation) {
   const NumberPattern parsed = ReadPattern(pattern);
   if (!std::isfinite(value)) {
     // The formulas never deliver these; show them plainly rather than as digits.

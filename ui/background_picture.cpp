@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QImage>
 #include <QResource>
-#include <QSysInfo>
 #include <QString>
+#include <QSysInfo>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>

@@ -71,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DivisionByZero},
         FailureCase{"opposite_signs", [] { return CalcResfreq(-10, 100); }, 4,
                     SquareRootOfNegative},
-        FailureCase{"product_beyond_range", [] { return CalcResfreq(1e300, 1e300); }, 5,
-                    Overflow}),
+        FailureCase{"product_beyond_range", [] { return CalcResfreq(1e300, 1e300); }, 5, Overflow}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

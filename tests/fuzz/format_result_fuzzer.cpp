@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const Pattern& pattern : kPatterns) {
     const std::string text = welvaro::FormatResult(value, pattern.text, notation);
     const std::string unit = pattern.unit;
-    if (text.size() < unit.size() || text.compare(text.size() - unit.size(), unit.size(), unit) != 0) {
+    if (text.size() < unit.size() ||
+        text.compare(text.size() - unit.size(), unit.size(), unit) != 0) {
       std::abort();
     }
     const std::string number = text.substr(0, text.size() - unit.size());

@@ -52,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"carry_into_integer", 9.996, "0.00 MHz", PointNotation(), "10.00 MHz"},
         FormatCase{"carry_into_new_digit", 999.9999, "0.000", PointNotation(), "1000.000"},
         FormatCase{"binary_just_above_half", 0.9995, "0.000", PointNotation(), "1.000"},
-        FormatCase{"subnormal", std::numeric_limits<double>::denorm_min(), "0.000",
-                   PointNotation(), "0.000"},
+        FormatCase{"subnormal", std::numeric_limits<double>::denorm_min(), "0.000", PointNotation(),
+                   "0.000"},
         FormatCase{"unit_copied", 7.5, "0.00 MHz", CommaNotation(), "7,50 MHz"}),
     [](const auto& info) { return std::string(info.param.name); });
 

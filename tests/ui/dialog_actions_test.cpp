@@ -22,13 +22,11 @@ namespace {
 const QString kDiameter = "prompt: Bitte gib den Durchmesser der Luftspule in cm ein:";
 const QString kLength = "prompt: Bitte gib die Länge der Luftspule in cm ein:";
 const QString kTurns = "prompt: Bitte gib die Anzahl der Windungen ein:";
-const QString kInductance =
-    "prompt: Bitte gib die Induktivität der Spule in Mikrohenry (µH) ein:";
+const QString kInductance = "prompt: Bitte gib die Induktivität der Spule in Mikrohenry (µH) ein:";
 const QString kCapacitance =
     "prompt: Bitte gib die Kapazität des (Dreh-)Kondensators in Picofarad (pF) ein:";
 const QString kLoop = "prompt: Bitte gib den Durchmesser der Loop-Antenne in Millimetern ein:";
-const QString kWire =
-    "prompt: Bitte gib den Drahtdurchmesser der Loop-Antenne in Millimetern ein:";
+const QString kWire = "prompt: Bitte gib den Drahtdurchmesser der Loop-Antenne in Millimetern ein:";
 const QString kNotComputable =
     "warning: Mit diesen Werten ist die Berechnung nicht möglich. Bitte gib andere Werte ein.";
 
@@ -53,74 +51,90 @@ void DialogActionsTest::AsksAndShows_data() {
   QTest::addColumn<QStringList>("answers");
   QTest::addColumn<QStringList>("shown");
 
-  QTest::newRow("coil") << "point" << "CommandSpule" << QStringList{"5", "10", "20"}
+  QTest::newRow("coil") << "point"
+                        << "CommandSpule" << QStringList{"5", "10", "20"}
                         << kCoilPrompts + QStringList{CoilResult("9.870")};
-  QTest::newRow("coil comma") << "comma" << "CommandSpule" << QStringList{"5", "10", "20"}
+  QTest::newRow("coil comma") << "comma"
+                              << "CommandSpule" << QStringList{"5", "10", "20"}
                               << kCoilPrompts + QStringList{CoilResult("9,870")};
-  QTest::newRow("coil turns rounded") << "point" << "CommandSpule"
-                                      << QStringList{"5", "10", "20.4"}
+  QTest::newRow("coil turns rounded") << "point"
+                                      << "CommandSpule" << QStringList{"5", "10", "20.4"}
                                       << kCoilPrompts + QStringList{CoilResult("9.870")};
-  QTest::newRow("coil negative turns") << "point" << "CommandSpule"
-                                       << QStringList{"5", "10", "-20"}
+  QTest::newRow("coil negative turns") << "point"
+                                       << "CommandSpule" << QStringList{"5", "10", "-20"}
                                        << kCoilPrompts + QStringList{CoilResult("9.870")};
-  QTest::newRow("coil cancelled first") << "point" << "CommandSpule" << QStringList{ScriptedDialogs::Cancel()}
-                                        << QStringList{kDiameter};
-  QTest::newRow("coil cancelled second") << "point" << "CommandSpule"
-                                         << QStringList{"5", ScriptedDialogs::Cancel()}
-                                         << QStringList{kDiameter, kLength};
-  QTest::newRow("coil cancelled third") << "point" << "CommandSpule"
-                                        << QStringList{"5", "10", ScriptedDialogs::Cancel()} << kCoilPrompts;
+  QTest::newRow("coil cancelled first")
+      << "point"
+      << "CommandSpule" << QStringList{ScriptedDialogs::Cancel()} << QStringList{kDiameter};
+  QTest::newRow("coil cancelled second")
+      << "point"
+      << "CommandSpule" << QStringList{"5", ScriptedDialogs::Cancel()}
+      << QStringList{kDiameter, kLength};
+  QTest::newRow("coil cancelled third")
+      << "point"
+      << "CommandSpule" << QStringList{"5", "10", ScriptedDialogs::Cancel()} << kCoilPrompts;
   QTest::newRow("coil diameter letters")
-      << "point" << "CommandSpule" << QStringList{"abc"}
+      << "point"
+      << "CommandSpule" << QStringList{"abc"}
       << QStringList{kDiameter,
                      "warning: Bitte gib einen gültigen Durchmesser der Luftspule in cm ein."};
   QTest::newRow("coil diameter comma in point region")
-      << "point" << "CommandSpule" << QStringList{"2,5"}
+      << "point"
+      << "CommandSpule" << QStringList{"2,5"}
       << QStringList{kDiameter,
                      "warning: Bitte gib einen gültigen Durchmesser der Luftspule in cm ein."};
   QTest::newRow("coil length empty")
-      << "point" << "CommandSpule" << QStringList{"5", ""}
+      << "point"
+      << "CommandSpule" << QStringList{"5", ""}
       << QStringList{kDiameter, kLength,
                      "warning: Bitte gib eine gültige Länge der Luftspule in cm ein."};
   const QString turnsWarning =
       "warning: Bitte gib eine gültige Anzahl der Windungen ein (eine ganze Zahl von -32768 bis "
       "32767).";
-  QTest::newRow("coil turns out of range") << "point" << "CommandSpule"
-                                           << QStringList{"5", "10", "40000"}
+  QTest::newRow("coil turns out of range") << "point"
+                                           << "CommandSpule" << QStringList{"5", "10", "40000"}
                                            << kCoilPrompts + QStringList{turnsWarning};
-  QTest::newRow("coil turns letters") << "point" << "CommandSpule"
-                                      << QStringList{"5", "10", "zwanzig"}
+  QTest::newRow("coil turns letters") << "point"
+                                      << "CommandSpule" << QStringList{"5", "10", "zwanzig"}
                                       << kCoilPrompts + QStringList{turnsWarning};
-  QTest::newRow("coil length zero") << "point" << "CommandSpule" << QStringList{"5", "0", "20"}
+  QTest::newRow("coil length zero") << "point"
+                                    << "CommandSpule" << QStringList{"5", "0", "20"}
                                     << kCoilPrompts + QStringList{kNotComputable};
 
-  QTest::newRow("resonance") << "point" << "CommandDrehko" << QStringList{"10", "100"}
+  QTest::newRow("resonance") << "point"
+                             << "CommandDrehko" << QStringList{"10", "100"}
                              << kResonancePrompts + QStringList{ResonanceResult("5032.921")};
-  QTest::newRow("resonance comma") << "comma" << "CommandDrehko" << QStringList{"10", "100"}
+  QTest::newRow("resonance comma") << "comma"
+                                   << "CommandDrehko" << QStringList{"10", "100"}
                                    << kResonancePrompts + QStringList{ResonanceResult("5032,921")};
   QTest::newRow("resonance pasted line breaks")
       << "point"
       << "CommandDrehko" << QStringList{"10\n", "\r\n100\r"}
       << kResonancePrompts + QStringList{ResonanceResult("5032.921")};
   QTest::newRow("resonance first cancelled")
-      << "point" << "CommandDrehko" << QStringList{ScriptedDialogs::Cancel(), "100"}
+      << "point"
+      << "CommandDrehko" << QStringList{ScriptedDialogs::Cancel(), "100"}
       << kResonancePrompts + QStringList{ResonanceResult("0.000")};
   QTest::newRow("resonance both cancelled")
-      << "point" << "CommandDrehko" << QStringList{ScriptedDialogs::Cancel(), ScriptedDialogs::Cancel()}
+      << "point"
+      << "CommandDrehko" << QStringList{ScriptedDialogs::Cancel(), ScriptedDialogs::Cancel()}
       << kResonancePrompts + QStringList{ResonanceResult("0.000")};
   QTest::newRow("resonance opposite signs")
-      << "point" << "CommandDrehko" << QStringList{"-10", "100"}
+      << "point"
+      << "CommandDrehko" << QStringList{"-10", "100"}
       << kResonancePrompts + QStringList{ResonanceResult("0.000")};
 
-  QTest::newRow("loop") << "point" << "CommandLoopInduk" << QStringList{"1000", "20"}
+  QTest::newRow("loop") << "point"
+                        << "CommandLoopInduk" << QStringList{"1000", "20"}
                         << kLoopPrompts + QStringList{LoopResult("2.508")};
-  QTest::newRow("loop comma") << "comma" << "CommandLoopInduk" << QStringList{"1000", "20"}
+  QTest::newRow("loop comma") << "comma"
+                              << "CommandLoopInduk" << QStringList{"1000", "20"}
                               << kLoopPrompts + QStringList{LoopResult("2,508")};
-  QTest::newRow("loop wire letters") << "point" << "CommandLoopInduk"
-                                     << QStringList{"1000", "abc"}
+  QTest::newRow("loop wire letters") << "point"
+                                     << "CommandLoopInduk" << QStringList{"1000", "abc"}
                                      << kLoopPrompts + QStringList{LoopResult("0.000")};
-  QTest::newRow("loop negative inductance") << "point" << "CommandLoopInduk"
-                                            << QStringList{"100", "200"}
+  QTest::newRow("loop negative inductance") << "point"
+                                            << "CommandLoopInduk" << QStringList{"100", "200"}
                                             << kLoopPrompts + QStringList{LoopResult("-0.039")};
 }
 

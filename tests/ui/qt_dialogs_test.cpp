@@ -1,3 +1,5 @@
+#include "qt_dialogs.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -13,7 +15,6 @@
 #include <functional>
 
 #include "application.h"
-#include "qt_dialogs.h"
 
 namespace welvaro::testing {
 
@@ -50,8 +51,7 @@ void OnModalDialog(const std::function<void(QWidget*)>& action) {
 
 QStringList ButtonTexts(QWidget* dialog) {
   QStringList texts;
-  for (const QAbstractButton* button :
-       dialog->findChild<QDialogButtonBox*>()->buttons()) {
+  for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons()) {
     texts << button->text().remove('&');
   }
   texts.sort();

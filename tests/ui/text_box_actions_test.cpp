@@ -22,8 +22,8 @@ class TextBoxActionsTest : public QObject {
 };
 
 namespace {
-const QStringList kBoxes = {"TextFreq",  "TextFreq2", "TextWelang", "TextWelang2",
-                            "TextMHz",   "TextDraht", "TextDipol1", "TextDipol2"};
+const QStringList kBoxes = {"TextFreq", "TextFreq2", "TextWelang", "TextWelang2",
+                            "TextMHz",  "TextDraht", "TextDipol1", "TextDipol2"};
 const QStringList kResultBoxes = {"TextFreq2", "TextWelang2", "TextDipol1", "TextDipol2"};
 const QString kNotComputable =
     "warning: Mit diesen Werten ist die Berechnung nicht möglich. Bitte gib andere Werte ein.";
@@ -44,9 +44,9 @@ void TextBoxActionsTest::Calculates_data() {
                               << QStringList{"TextFreq2=42.25 m"} << QStringList{};
   QTest::newRow("wavelength comma") << "comma" << QStringList{"TextFreq=7,1"} << "CommandFreq"
                                     << QStringList{"TextFreq2=42,25 m"} << QStringList{};
-  QTest::newRow("point in a comma region") << "comma" << QStringList{"TextFreq=7.1"}
-                                           << "CommandFreq" << QStringList{}
-                                           << QStringList{kFrequencyWarning};
+  QTest::newRow("point in a comma region")
+      << "comma" << QStringList{"TextFreq=7.1"} << "CommandFreq" << QStringList{}
+      << QStringList{kFrequencyWarning};
   // Pasted from a spreadsheet cell or a web page, with the line break it ends in.
   const QList<QPair<QString, QString>> lineBreaks = {{"CR LF", "\r\n"}, {"LF", "\n"}, {"CR", "\r"}};
   for (const auto& [name, lineBreak] : lineBreaks) {
@@ -65,12 +65,10 @@ void TextBoxActionsTest::Calculates_data() {
                                   << QStringList{} << QStringList{kNotComputable};
   QTest::newRow("frequency") << "point" << QStringList{"TextWelang=40"} << "CommandWelang"
                              << QStringList{"TextWelang2=7.50 MHz"} << QStringList{};
-  QTest::newRow("frequency comma") << "comma" << QStringList{"TextWelang=42,25"}
-                                   << "CommandWelang" << QStringList{"TextWelang2=7,10 MHz"}
-                                   << QStringList{};
-  QTest::newRow("wavelength letters") << "point" << QStringList{"TextWelang=abc"}
-                                      << "CommandWelang" << QStringList{}
-                                      << QStringList{kWavelengthWarning};
+  QTest::newRow("frequency comma") << "comma" << QStringList{"TextWelang=42,25"} << "CommandWelang"
+                                   << QStringList{"TextWelang2=7,10 MHz"} << QStringList{};
+  QTest::newRow("wavelength letters") << "point" << QStringList{"TextWelang=abc"} << "CommandWelang"
+                                      << QStringList{} << QStringList{kWavelengthWarning};
   QTest::newRow("zero wavelength") << "point" << QStringList{"TextWelang=0"} << "CommandWelang"
                                    << QStringList{} << QStringList{kNotComputable};
   QTest::newRow("dipole 40 m") << "point" << QStringList{"TextMHz=7.1", "TextDraht=2"}
@@ -85,29 +83,26 @@ void TextBoxActionsTest::Calculates_data() {
                                 << "CommandCalc"
                                 << QStringList{"TextDipol1=21,127 m", "TextDipol2=21,125 m"}
                                 << QStringList{};
-  QTest::newRow("dipole thin wire") << "point" << QStringList{"TextMHz=7.1", "TextDraht=0"}
-                                    << "CommandCalc"
-                                    << QStringList{"TextDipol1=21.127 m", "TextDipol2=21.127 m"}
-                                    << QStringList{};
+  QTest::newRow("dipole thin wire")
+      << "point" << QStringList{"TextMHz=7.1", "TextDraht=0"} << "CommandCalc"
+      << QStringList{"TextDipol1=21.127 m", "TextDipol2=21.127 m"} << QStringList{};
   QTest::newRow("dipole without wire") << "point" << QStringList{"TextMHz=7.1"} << "CommandCalc"
                                        << QStringList{} << QStringList{kDipoleWarning};
-  QTest::newRow("dipole without frequency") << "point" << QStringList{"TextDraht=2"}
-                                            << "CommandCalc" << QStringList{}
-                                            << QStringList{kDipoleWarning};
+  QTest::newRow("dipole without frequency")
+      << "point" << QStringList{"TextDraht=2"} << "CommandCalc" << QStringList{}
+      << QStringList{kDipoleWarning};
   QTest::newRow("dipole both bad") << "point" << QStringList{"TextMHz=x", "TextDraht=y"}
-                                   << "CommandCalc" << QStringList{}
-                                   << QStringList{kDipoleWarning};
-  QTest::newRow("dipole wire cancels length") << "point"
-                                              << QStringList{"TextMHz=150", "TextDraht=-1000"}
-                                              << "CommandCalc" << QStringList{}
-                                              << QStringList{kNotComputable};
+                                   << "CommandCalc" << QStringList{} << QStringList{kDipoleWarning};
+  QTest::newRow("dipole wire cancels length")
+      << "point" << QStringList{"TextMHz=150", "TextDraht=-1000"} << "CommandCalc" << QStringList{}
+      << QStringList{kNotComputable};
   // 39997 leading zeros: cut at 32767 characters, the text would read 0.
   QTest::newRow("40000 characters")
       << "point" << QStringList{"TextFreq=" + QString(39997, u'0') + "7.1"} << "CommandFreq"
       << QStringList{"TextFreq2=42.25 m"} << QStringList{};
-  QTest::newRow("dipole zero frequency") << "point" << QStringList{"TextMHz=0", "TextDraht=2"}
-                                         << "CommandCalc" << QStringList{}
-                                         << QStringList{kNotComputable};
+  QTest::newRow("dipole zero frequency")
+      << "point" << QStringList{"TextMHz=0", "TextDraht=2"} << "CommandCalc" << QStringList{}
+      << QStringList{kNotComputable};
 }
 
 void TextBoxActionsTest::Calculates() {
@@ -125,7 +120,8 @@ void TextBoxActionsTest::Calculates() {
   for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
     form.findChild<QLineEdit*>(it.key())->setText(it.value());
   }
-  for (const QString& result : results) expected[result.section('=', 0, 0)] = result.section('=', 1);
+  for (const QString& result : results)
+    expected[result.section('=', 0, 0)] = result.section('=', 1);
 
   // Twice: a second press with unchanged inputs writes the same again.
   for (int press = 0; press < 2; ++press) {

@@ -47,10 +47,10 @@ QRect Pixels(int left, int top, int width, int height) {
   return {px(left), px(top), px(width), px(height)};
 }
 
-const QStringList kTabSequence = {
-    "TextFreq",   "CommandFreq", "TextFreq2",  "TextWelang", "CommandWelang",
-    "TextWelang2", "TextMHz",    "TextDraht",  "CommandCalc", "TextDipol1",
-    "TextDipol2", "CommandSpule", "CommandDrehko", "CommandLoopInduk"};
+const QStringList kTabSequence = {"TextFreq",      "CommandFreq",     "TextFreq2",  "TextWelang",
+                                  "CommandWelang", "TextWelang2",     "TextMHz",    "TextDraht",
+                                  "CommandCalc",   "TextDipol1",      "TextDipol2", "CommandSpule",
+                                  "CommandDrehko", "CommandLoopInduk"};
 
 }  // namespace
 
@@ -92,8 +92,8 @@ void WindowLayoutTest::Controls_data() {
   QTest::addColumn<double>("points");
   QTest::addColumn<bool>("bold");
 
-  const auto row = [](const char* name, const char* className, QRect geometry,
-                      const char* family, double points, bool bold) {
+  const auto row = [](const char* name, const char* className, QRect geometry, const char* family,
+                      double points, bool bold) {
     QTest::newRow(name) << QString(className) << geometry << QString(family) << points << bold;
   };
   const char* arial = "Arial";
@@ -222,8 +222,8 @@ void WindowLayoutTest::Captions_data() {
   QTest::newRow("LblIntro") << "Die Berechnungen wurden alle mit Referenzwerten verglichen."
                             << system << true;
   QTest::newRow("Label4")
-      << "Lambda/2 Dipol-Antenne mit Verkürzungsfaktor. Für Lambda/4 nochmals halbieren."
-      << system << false;
+      << "Lambda/2 Dipol-Antenne mit Verkürzungsfaktor. Für Lambda/4 nochmals halbieren." << system
+      << false;
   QTest::newRow("Label5") << "Frequenz in MHz" << system << false;
   QTest::newRow("CommandCalc") << "Berechne" << system << true;
   QTest::newRow("Label7") << "Gesamtlänge ohne Korrektur" << system << false;
@@ -233,8 +233,7 @@ void WindowLayoutTest::Captions_data() {
                               "Je dicker der Draht, desto breitbandiger die Antenne."
                            << black << false;
   QTest::newRow("Label12")
-      << "Verkürzungsfaktor = Dipollänge geteilt durch (Dipollänge + Drahtdicke)" << black
-      << false;
+      << "Verkürzungsfaktor = Dipollänge geteilt durch (Dipollänge + Drahtdicke)" << black << false;
   QTest::newRow("Label9")
       << "Mit einer Verlängerungsspule lässt sich die Antenne zusätzlich verkürzen. " << black
       << false;
@@ -303,10 +302,10 @@ void WindowLayoutTest::LayeringPutsShapesBeneathTheirLabels() {
   for (const QObject* child : form_->children()) {
     if (child->isWidgetType()) stacking << child->objectName();
   }
-  const QStringList backToFront = {"Label1",  "Label2",    "Label3",     "Label4",  "Label5",
-                                   "Label6",  "Label7",    "Label8",     "Shape1",  "Label11",
-                                   "Label12", "Label9",    "LblFormel",  "LblResfreq",
-                                   "LblLoop", "Shape2",    "LblIntro"};
+  const QStringList backToFront = {"Label1",  "Label2",  "Label3",    "Label4",     "Label5",
+                                   "Label6",  "Label7",  "Label8",    "Shape1",     "Label11",
+                                   "Label12", "Label9",  "LblFormel", "LblResfreq", "LblLoop",
+                                   "Shape2",  "LblIntro"};
   QCOMPARE(stacking.mid(0, backToFront.size()), backToFront);
   for (const QString& name : stacking.mid(backToFront.size())) {
     QVERIFY2(name.startsWith("Text") || name.startsWith("Command"), qPrintable(name));
