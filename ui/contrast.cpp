@@ -37,11 +37,15 @@ struct LuminanceRange {
 };
 
 LuminanceRange RangeIn(const QImage& image, const QRect& area) {
-  const QRect inside = area & image.rect();
+  // Whole scan lines rather than QImage::pixel, which decodes every pixel
+  // on its own: this runs for several labels while the window is built.
+  const QImage rgb = image.depth() == 32 ? image : image.convertToFormat(QImage::Format_RGB32);
+  const QRect inside = area & rgb.rect();
   LuminanceRange range;
   for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
     for (int x = inside.left(); x <= inside.right(); ++x) {
-      const double luminance = RelativeLuminance(image.pixel(x, y));
+      const double luminance = RelativeLuminance(line[x]);
       range.darkest = std::min(range.darkest, luminance);
       range.lightest = std::max(range.lightest, luminance);
     }
