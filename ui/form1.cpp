@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include "background_picture.h"
 #include "control_builder.h"
+#include "fonts.h"
 #include "texts.h"
 
 namespace welvaro::ui {
@@ -20,7 +22,18 @@ Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
   setWindowTitle(texts::window::kCaption.toString());
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   background_ = VisibleBackground(size(), 1);
+  // A text box lays out its empty text as it is made, first in the
+  // application's font, then in its parent's. With the boxes' own font
+  // standing in for both meanwhile, the desktop's default face, which no
+  // control shows, is not looked up and loaded at start-up. The dialogs,
+  // children of the window, take the desktop's font again.
+  const QFont desktop = QGuiApplication::font();
+  const QFont boxes = FontFor(ControlFont::ArialBold9_75);
+  QGuiApplication::setFont(boxes);
+  setFont(boxes);
   BuildControls(background_.toImage());
+  QGuiApplication::setFont(desktop);
+  setFont(QFont());
   Form1Load();
 }
 
