@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <span>
 #include <string_view>
 
+#include "background_picture.h"
 #include "control_slots.h"
 #include "dialogs.h"
 #include "regional_notation.h"
@@ -54,7 +54,7 @@ class Form1 final : public QWidget {
   RegionalNotation notation_;
   ControlSlots<QLineEdit, TextBoxId> textBoxes_;
   ControlSlots<QLabel, ComposedLabelId> composedLabels_;
-  QPixmap background_;
+  BackgroundPiece background_;
 };
 
 }  // namespace welvaro::ui

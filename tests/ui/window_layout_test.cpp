@@ -30,6 +30,8 @@ class WindowLayoutTest : public QObject {
   void EnterAndEscape_data();
   void EnterAndEscape();
   void Picture();
+  void RepaintedPiecesMatchTheWholeWindow();
+  void LeavesTheDesktopFontToDialogs();
 
  private:
   QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
@@ -357,6 +359,29 @@ void WindowLayoutTest::EnterAndEscape() {
            clicks ? QString("42.25 m") : QString());
   QVERIFY(form_->isVisible());
   QVERIFY(dialogs_->Shown().isEmpty());
+}
+
+// After a whole frame the window keeps only a piece of the picture; any later
+// paint, beneath the focused box or elsewhere, shows the same pixels.
+void WindowLayoutTest::RepaintedPiecesMatchTheWholeWindow() {
+  ShowAndActivate();
+  const QImage whole = form_->grab().toImage();
+  const QRect focused = QApplication::focusWidget()->geometry();
+  QCOMPARE(form_->grab(focused).toImage(), whole.copy(focused));
+  for (const char* name : {"TextFreq", "CommandCalc", "LblLoop", "Label1", "CommandLoopInduk"}) {
+    const QRect place = Control(name)->geometry().adjusted(-3, -3, 3, 3);
+    QCOMPARE(form_->grab(place).toImage(), whole.copy(place));
+  }
+  const QRect straddling(200, 240, 300, 90);
+  QCOMPARE(form_->grab(straddling).toImage(), whole.copy(straddling));
+}
+
+void WindowLayoutTest::LeavesTheDesktopFontToDialogs() {
+  const QFont desktop = QGuiApplication::font();
+  const ui::Form1 window(*dialogs_, NotationNamed("point"));
+  QCOMPARE(QGuiApplication::font(), desktop);
+  QVERIFY(!window.testAttribute(Qt::WA_SetFont));
+  QCOMPARE(window.font(), desktop);
 }
 
 void WindowLayoutTest::Picture() {
