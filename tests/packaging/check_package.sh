@@ -18,7 +18,7 @@ dpkg-deb -x "$package" "$scratch/root"
 expected=(
   usr/bin/welvaro
   usr/share/applications/welvaro.desktop
-  usr/share/metainfo/welvaro.metainfo.xml
+  usr/share/metainfo/org.tarsimo.welvaro.metainfo.xml
   usr/share/icons/hicolor/16x16/apps/welvaro.png
   usr/share/icons/hicolor/32x32/apps/welvaro.png
   usr/share/icons/hicolor/48x48/apps/welvaro.png
@@ -40,7 +40,7 @@ fi
 
 # The version of the project reaches the metadata; the changelog's newest
 # entry must name it.
-grep -q "<release version=\"$version\"" "$scratch/root/usr/share/metainfo/welvaro.metainfo.xml" ||
+grep -q "<release version=\"$version\"" "$scratch/root/usr/share/metainfo/org.tarsimo.welvaro.metainfo.xml" ||
   { echo "the metainfo does not name version $version"; exit 1; }
 for page in usr/share/man/man1/welvaro.1.gz usr/share/man/de/man1/welvaro.1.gz; do
   zcat "$scratch/root/$page" | sed -n 1p | grep -q "\"Welvaro $version\"" ||
