@@ -32,6 +32,14 @@ GroupSizes GroupSizesOf(QLocale locale) {
   return sizes;
 }
 
+/// Qt 6.8 and older write Switzerland's digit groups with U+2019, Qt 6.11 with
+/// the ASCII apostrophe. The notation names U+2019 either way, so that both are
+/// read whichever Qt runs: the ASCII one is its typed form.
+QString GroupSeparatorOf(const QLocale& locale) {
+  const QString separator = locale.groupSeparator();
+  return separator == QStringLiteral("'") ? QStringLiteral("\u2019") : separator;
+}
+
 }  // namespace
 
 RegionalNotation NotationOf(const QLocale& locale) {
@@ -39,7 +47,7 @@ RegionalNotation NotationOf(const QLocale& locale) {
   const GroupSizes sizes = GroupSizesOf(locale);
   return {
       .decimalSeparator = locale.decimalPoint().toStdString(),
-      .groupSeparator = groups ? locale.groupSeparator().toStdString() : std::string(),
+      .groupSeparator = groups ? GroupSeparatorOf(locale).toStdString() : std::string(),
       .minusSign = locale.negativeSign().toStdString(),
       .plusSign = locale.positiveSign().toStdString(),
       .zeroDigit = locale.zeroDigit().toStdString(),

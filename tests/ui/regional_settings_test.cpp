@@ -157,11 +157,15 @@ void RegionalSettingsTest::ReadsRegionalAndAsciiDigits_data() {
   QTest::newRow("fa_IR exponent") << "fa_IR"
                                   << "\u06F1\u00D7\u06F1\u06F0^\u200E\u2212\u06F3"
                                   << std::optional(0.001);
-  // Switzerland: the apostrophe typed for U+2019.
+  // Switzerland: U+2019 and the typed apostrophe, whichever of them Qt writes.
   QTest::newRow("de_CH typed apostrophe") << "de_CH"
                                           << "1'234.5" << std::optional(1234.5);
   QTest::newRow("de_CH own apostrophe") << "de_CH"
                                         << "1\u2019234.5" << std::optional(1234.5);
+  QTest::newRow("de_CH typed apostrophes") << "de_CH"
+                                           << "-1'234'567.5" << std::optional(-1234567.5);
+  QTest::newRow("de_CH own apostrophes") << "de_CH"
+                                         << "1\u2019234\u2019567" << std::optional(1234567.0);
   QTest::newRow("de_CH misplaced apostrophe") << "de_CH"
                                               << "1'23.5" << std::optional<double>();
   // India: groups of two above the thousands.
