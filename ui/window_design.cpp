@@ -16,10 +16,13 @@ using enum TextBoxId;
 namespace captions = texts::captions;
 namespace accessible = texts::accessibility;
 
+/// A column of the design that only some rows fill.
+template <typename Value>
+using OptionalColumn = std::optional<Value> ControlRow::*;
+
 /// Whether each id names exactly one row, so that every typed control is built.
 template <typename Id, std::size_t N>
-constexpr bool EachIdOnce(const std::array<ControlRow, N>& design,
-                          std::optional<Id> ControlRow::*slot) {
+constexpr bool EachIdOnce(const std::array<ControlRow, N>& design, OptionalColumn<Id> slot) {
   for (std::size_t id = 0; id < kCountOf<Id>; ++id) {
     const auto rows = std::count_if(design.begin(), design.end(), [&](const ControlRow& row) {
       return row.*slot == static_cast<Id>(id);
@@ -32,7 +35,7 @@ constexpr bool EachIdOnce(const std::array<ControlRow, N>& design,
 /// Whether the places of some rows run 0, 1, 2, ... without gaps or repeats.
 template <std::size_t N>
 constexpr bool PlacesFormASequence(const std::array<ControlRow, N>& design,
-                                   std::optional<int> ControlRow::*place) {
+                                   OptionalColumn<int> place) {
   std::array<int, N> seen{};
   for (const ControlRow& row : design) {
     if (!(row.*place)) continue;
