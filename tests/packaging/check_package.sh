@@ -56,8 +56,9 @@ done
 
 lintian_output=$(lintian "$package" 2>&1 | grep -v "running with root privileges" || true)
 echo "$lintian_output"
-if grep -q "^E:" <<<"$lintian_output"; then
-  echo "lintian reports errors"
+# Clean means no error and no warning; the notes (I:) are lintian's suggestions.
+if grep -q "^[EW]:" <<<"$lintian_output"; then
+  echo "lintian reports errors or warnings"
   exit 1
 fi
 echo "package $(basename "$package") checked"
