@@ -18,6 +18,7 @@ inline constexpr std::array kAllFormulas{Formula::CalcWelang,  Formula::CalcFreq
                                          Formula::CalcResfreq, Formula::CalcLoopInduk};
 
 const char* NameOf(Formula formula);
+inline void PrintTo(Formula formula, std::ostream* out) { *out << NameOf(formula); }
 
 /// The arguments of one call; turns only for the coil.
 struct FormulaInput {
