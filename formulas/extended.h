@@ -15,8 +15,9 @@ namespace welvaro::formulas {
 /// of the calling thread; StepRule tests them.
 class Extended {
  public:
-  /// Exact: every Double is an extended number.
-  Extended(double value) noexcept;  // NOLINT(google-explicit-constructor): as the x87 loads one
+  /// Exact: every Double is an extended number. Implicit, so that a formula
+  /// reads as the arithmetic it does.
+  Extended(double value) noexcept;
   Extended(const Extended& other) noexcept;
   Extended& operator=(const Extended& other) noexcept;
   ~Extended() = default;
@@ -26,7 +27,8 @@ class Extended {
   friend Extended operator*(const Extended& a, const Extended& b) noexcept;
   friend Extended operator/(const Extended& a, const Extended& b) noexcept;
 
-  /// The general power function, correctly rounded; never a product.
+  /// The general power function, correctly rounded: for the exponent 2 the
+  /// square rounded once, whatever the base.
   friend Extended Power(const Extended& base, const Extended& exponent) noexcept;
 
   /// Rounded to the nearest Double, subnormals included; a value beyond the
