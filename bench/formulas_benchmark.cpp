@@ -47,6 +47,16 @@ void BM_LoopCalculationWithText(benchmark::State& state) {
   }
 }
 
+/// The costliest button, the coil's: three texts read, the formula, the result written.
+void BM_CoilCalculationWithText(benchmark::State& state) {
+  const RegionalNotation comma{",", ".", "-", "+"};
+  for (auto _ : state) {
+    const double inductance = formulas::CalcSpule(
+        TextToDouble("5", comma), TextToDouble("10", comma), TextToInteger("20", comma));
+    benchmark::DoNotOptimize(FormatResult(inductance, "0.000", comma));
+  }
+}
+
 BENCHMARK(BM_CalcWelang);
 BENCHMARK(BM_CalcFreq);
 BENCHMARK(BM_CalcDipol);
@@ -56,6 +66,7 @@ BENCHMARK(BM_CalcLoopInduk);
 BENCHMARK(BM_TextToDouble);
 BENCHMARK(BM_FormatResult);
 BENCHMARK(BM_LoopCalculationWithText);
+BENCHMARK(BM_CoilCalculationWithText);
 
 }  // namespace
 

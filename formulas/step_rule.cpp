@@ -1,41 +1,30 @@
 #include "step_rule.h"
 
-#include <cfenv>
-
 #include "failures.h"
 
 namespace welvaro::formulas {
 
-namespace {
-constexpr int kTestedConditions = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+StepRule::StepRule() noexcept {
+  mpfr_clear_nanflag();
+  mpfr_clear_divby0();
+  mpfr_clear_overflow();
 }
 
-StepRule::StepRule() { std::feclearexcept(kTestedConditions); }
-
-double StepRule::Store(int step, long double value) const {
-  const volatile auto stored = static_cast<double>(value);
+double StepRule::Store(int step, const Extended& value) const {
+  const double stored = value.ToDouble();
   Test(step);
   return stored;
 }
 
-long double StepRule::TestUnrounded(int step, long double value) const {
-  const volatile long double kept = value;
+Extended StepRule::TestUnrounded(int step, const Extended& value) const {
   Test(step);
-  return kept;
-}
-
-double StepRule::HandOver(long double value) {
-  const volatile auto stored = static_cast<double>(value);
-  return stored;
+  return value;
 }
 
 void StepRule::Test(int step) {
-  const int raised = std::fetestexcept(kTestedConditions);
-  if ((raised & FE_INVALID) != 0)
-    throw ArithmeticError(step, ArithmeticCondition::InvalidOperation);
-  if ((raised & FE_DIVBYZERO) != 0)
-    throw ArithmeticError(step, ArithmeticCondition::DivisionByZero);
-  if ((raised & FE_OVERFLOW) != 0) throw ArithmeticError(step, ArithmeticCondition::Overflow);
+  if (mpfr_nanflag_p() != 0) throw ArithmeticError(step, ArithmeticCondition::InvalidOperation);
+  if (mpfr_divby0_p() != 0) throw ArithmeticError(step, ArithmeticCondition::DivisionByZero);
+  if (mpfr_overflow_p() != 0) throw ArithmeticError(step, ArithmeticCondition::Overflow);
 }
 
 }  // namespace welvaro::formulas

@@ -2,44 +2,65 @@
 
 #include <gtest/gtest.h>
 
-#include <cfenv>
 #include <limits>
+#include <optional>
 
 #include "failures.h"
 
 namespace welvaro::formulas {
 namespace {
 
-TEST(NaturalLogarithm, IsCorrectlyRoundedAtTheEdgesOfTheDoubleRange) {
-  EXPECT_EQ(NaturalLogarithm(2, 1), 0.0);
-  EXPECT_EQ(NaturalLogarithm(2, std::numeric_limits<double>::denorm_min()), -744.4400719213812);
-  EXPECT_EQ(NaturalLogarithm(2, std::numeric_limits<double>::min()), -708.3964185322641);
-  EXPECT_EQ(NaturalLogarithm(2, std::numeric_limits<double>::max()), 709.782712893384);
-  EXPECT_EQ(NaturalLogarithm(2, std::numeric_limits<double>::infinity()),
-            std::numeric_limits<double>::infinity());
-}
+constexpr double kSmallest = std::numeric_limits<double>::denorm_min();
+constexpr double kLargest = std::numeric_limits<double>::max();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-TEST(NaturalLogarithm, NeitherRaisesNorClearsAStatusCondition) {
-  for (const int condition : {0, FE_OVERFLOW, FE_DIVBYZERO | FE_INVALID}) {
-    std::feclearexcept(FE_ALL_EXCEPT);
-    std::feraiseexcept(condition);
-    (void)NaturalLogarithm(2, 1e-310);
-    EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), condition);
-  }
-  std::feclearexcept(FE_ALL_EXCEPT);
-}
+/// A correctly rounded result, or the condition the argument is refused with.
+struct FunctionCase {
+  const char* name;
+  double (*function)(int, double);
+  double argument;
+  double expected;
+  std::optional<ArithmeticCondition> refused;
+};
 
-TEST(NaturalLogarithm, RefusesArgumentsNotGreaterThanZero) {
-  for (const double argument : {0.0, -0.0, -1.0, -std::numeric_limits<double>::infinity()}) {
-    try {
-      (void)NaturalLogarithm(2, argument);
-      ADD_FAILURE() << argument;
-    } catch (const ArithmeticError& error) {
-      EXPECT_EQ(error.step(), 2);
-      EXPECT_EQ(error.condition(), ArithmeticCondition::LogarithmOfNonPositive);
-    }
+class FunctionTest : public ::testing::TestWithParam<FunctionCase> {};
+
+TEST_P(FunctionTest, IsCorrectlyRoundedOrRefused) {
+  const FunctionCase& c = GetParam();
+  try {
+    EXPECT_EQ(c.function(2, c.argument), c.expected);
+    EXPECT_FALSE(c.refused);
+  } catch (const ArithmeticError& error) {
+    EXPECT_EQ(error.step(), 2);
+    EXPECT_EQ(error.condition(), c.refused);
   }
 }
+
+using enum ArithmeticCondition;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FunctionTest,
+    ::testing::Values(
+        FunctionCase{"log_one", NaturalLogarithm, 1, 0.0, {}},
+        FunctionCase{"log_smallest", NaturalLogarithm, kSmallest, -744.4400719213812, {}},
+        FunctionCase{"log_smallest_normal",
+                     NaturalLogarithm,
+                     std::numeric_limits<double>::min(),
+                     -708.3964185322641,
+                     {}},
+        FunctionCase{"log_largest", NaturalLogarithm, kLargest, 709.782712893384, {}},
+        FunctionCase{"log_infinity", NaturalLogarithm, kInfinity, kInfinity, {}},
+        FunctionCase{"log_zero", NaturalLogarithm, 0.0, 0, LogarithmOfNonPositive},
+        FunctionCase{"log_minus_zero", NaturalLogarithm, -0.0, 0, LogarithmOfNonPositive},
+        FunctionCase{"log_negative", NaturalLogarithm, -1.0, 0, LogarithmOfNonPositive},
+        FunctionCase{"log_minus_infinity", NaturalLogarithm, -kInfinity, 0, LogarithmOfNonPositive},
+        FunctionCase{"root_two", SquareRoot, 2, 1.4142135623730951, {}},
+        FunctionCase{"root_smallest", SquareRoot, kSmallest, 2.2227587494850775e-162, {}},
+        FunctionCase{"root_largest", SquareRoot, kLargest, 1.3407807929942596e+154, {}},
+        FunctionCase{"root_of_minus_zero", SquareRoot, -0.0, -0.0, {}},
+        FunctionCase{"root_infinity", SquareRoot, kInfinity, kInfinity, {}},
+        FunctionCase{"root_negative", SquareRoot, -kSmallest, 0, SquareRootOfNegative}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace welvaro::formulas

@@ -1,21 +1,19 @@
-// The coil and loop formulas against an independent reference: every step
-// recomputed with MPFR at 256 bits from the Doubles it is given, each value
-// the extended format keeps rounded to 64 bits in that format's exponent
-// range, each stored value rounded to a Double, subnormals included. Results
-// and failures must agree bit for bit.
+// The six formulas against an independent reference: every step recomputed
+// with MPFR at 256 bits from the Doubles it is given, each value the extended
+// format keeps rounded to 64 bits in that format's exponent range, each stored
+// value rounded to a Double, subnormals included. Results and failures must
+// agree bit for bit. WELVARO_REFERENCE_INPUTS sets the number of inputs per
+// formula (fewer under an emulator).
 #include <gtest/gtest.h>
 #include <mpfr.h>
 
-#include <bit>
-#include <cmath>
 #include <cstdint>
 #include <optional>
-#include <ostream>
-#include <random>
+#include <string>
 
-#include "coil_formulas.h"
 #include "constants.h"
 #include "failures.h"
+#include "formula_inputs.h"
 
 namespace welvaro::formulas {
 namespace {
@@ -45,36 +43,6 @@ class Real {
   mpfr_t value_;
 };
 
-/// The outcome of a formula: its result, or the step and condition it failed.
-struct Outcome {
-  std::optional<double> result;
-  int step = 0;
-  ArithmeticCondition condition = ArithmeticCondition::Overflow;
-
-  static Outcome Failure(int step, ArithmeticCondition condition) { return {{}, step, condition}; }
-  bool operator==(const Outcome& other) const {
-    if (result && other.result) {
-      return std::bit_cast<std::uint64_t>(*result) == std::bit_cast<std::uint64_t>(*other.result);
-    }
-    return !result && !other.result && step == other.step && condition == other.condition;
-  }
-};
-
-std::ostream& operator<<(std::ostream& out, const Outcome& outcome) {
-  if (outcome.result) return out << std::hexfloat << *outcome.result << std::defaultfloat;
-  return out << "failure in step " << outcome.step << " (condition "
-             << static_cast<int>(outcome.condition) << ')';
-}
-
-template <typename Formula>
-Outcome OutcomeOf(Formula formula) {
-  try {
-    return {formula()};
-  } catch (const ArithmeticError& error) {
-    return Outcome::Failure(error.step(), error.condition());
-  }
-}
-
 class Reference {
  public:
   Reference() : rounded_(kExtended.precision) {}
@@ -101,6 +69,10 @@ class Reference {
     mpfr_mul(to, a, b, MPFR_RNDN);
     RoundInto(to, kExtended);
   }
+  void Add(mpfr_ptr to, mpfr_srcptr a, mpfr_srcptr b) {
+    mpfr_add(to, a, b, MPFR_RNDN);
+    RoundInto(to, kExtended);
+  }
   void Subtract(mpfr_ptr to, mpfr_srcptr a, mpfr_srcptr b) {
     mpfr_sub(to, a, b, MPFR_RNDN);
     RoundInto(to, kExtended);
@@ -116,6 +88,83 @@ class Reference {
     return std::nullopt;
   }
 
+  /// 300 / value, one step; shared by the wavelength and the frequency.
+  Outcome Evaluate(const FormulaInput& input) {
+    const auto [formula, first, second, turns] = input;
+    switch (formula) {
+      case Formula::CalcWelang:
+      case Formula::CalcFreq:
+        return WaveDivision(first);
+      case Formula::CalcDipol:
+        return CalcDipol(first, second);
+      case Formula::CalcSpule:
+        return CalcSpule(first, second, turns);
+      case Formula::CalcResfreq:
+        return CalcResfreq(first, second);
+      case Formula::CalcLoopInduk:
+        return CalcLoopInduk(first, second);
+    }
+    return {0, ArithmeticCondition::Overflow};
+  }
+
+ private:
+  Outcome WaveDivision(double value) {
+    Set(*a_, kWaveConstant);
+    Set(*b_, value);
+    if (const auto condition = Divide(*a_, *a_, *b_)) return Outcome(1, *condition);
+    if (RoundInto(*a_, kDouble)) return Outcome(1, ArithmeticCondition::Overflow);
+    return {mpfr_get_d(*a_, MPFR_RNDN)};
+  }
+
+  Outcome CalcDipol(double frequencyMHz, double wireMm) {
+    using enum ArithmeticCondition;
+    Set(*a_, wireMm);
+    Set(*b_, 1000);
+    (void)Divide(*c_, *a_, *b_);
+    RoundInto(*c_, kDouble);  // step 1 cannot fail
+    Set(*a_, kWaveConstant);
+    Set(*b_, frequencyMHz);
+    if (const auto condition = Divide(*a_, *a_, *b_)) return Outcome(2, *condition);
+    Set(*b_, 2);
+    (void)Divide(*a_, *a_, *b_);
+    if (RoundInto(*a_, kDouble)) return Outcome(2, Overflow);
+    const double halfWave = mpfr_get_d(*a_, MPFR_RNDN);
+    Add(*b_, *a_, *c_);
+    if (const auto condition = Divide(*b_, *a_, *b_)) return Outcome(3, *condition);
+    if (RoundInto(*b_, kDouble)) return Outcome(3, Overflow);
+    Multiply(*a_, *a_, *b_);
+    if (RoundInto(*a_, kDouble)) return Outcome(4, Overflow);
+    return {DipoleLengths{halfWave, mpfr_get_d(*a_, MPFR_RNDN)}};
+  }
+
+  Outcome CalcResfreq(double inductanceUH, double capacitancePF) {
+    using enum ArithmeticCondition;
+    Set(*a_, inductanceUH);
+    Set(*b_, 1000000);
+    (void)Divide(*a_, *a_, *b_);
+    RoundInto(*a_, kDouble);  // steps 1 to 3 cannot fail
+    Set(*b_, capacitancePF);
+    Set(*c_, 1000000000000);
+    (void)Divide(*b_, *b_, *c_);
+    RoundInto(*b_, kDouble);
+    Multiply(*a_, *b_, *a_);
+    // Handed to the square root as a Double; an overflow there stays pending
+    // until the test of step 5.
+    const bool overflow = RoundInto(*a_, kDouble);
+    if (mpfr_sgn(*a_) < 0) return Outcome(4, SquareRootOfNegative);
+    mpfr_sqrt(*a_, *a_, MPFR_RNDN);
+    RoundInto(*a_, kDouble);
+    Set(*b_, kTwoPi);
+    Multiply(*a_, *a_, *b_);
+    Set(*b_, 1);
+    if (const auto condition = Divide(*a_, *b_, *a_)) return Outcome(5, *condition);
+    if (RoundInto(*a_, kDouble) || overflow) return Outcome(5, Overflow);
+    Set(*b_, 1000);
+    (void)Divide(*a_, *a_, *b_);
+    if (RoundInto(*a_, kDouble)) return Outcome(6, Overflow);
+    return {mpfr_get_d(*a_, MPFR_RNDN)};
+  }
+
   Outcome CalcSpule(double diameterCm, double lengthCm, std::int16_t turns) {
     using enum ArithmeticCondition;
     Set(*a_, diameterCm);
@@ -126,7 +175,7 @@ class Reference {
     RoundInto(*area_, kExtended);
     Set(*a_, kPi);
     Multiply(*area_, *area_, *a_);
-    if (RoundInto(*area_, kDouble)) return Outcome::Failure(2, Overflow);
+    if (RoundInto(*area_, kDouble)) return Outcome(2, Overflow);
 
     Set(*a_, turns);
     mpfr_sqr(*a_, *a_, MPFR_RNDN);  // exact: at most 2^30
@@ -136,11 +185,11 @@ class Reference {
     Set(*b_, lengthCm);
     Set(*c_, 100);
     (void)Divide(*b_, *b_, *c_);
-    if (const auto condition = Divide(*a_, *a_, *b_)) return Outcome::Failure(3, *condition);
-    if (RoundInto(*a_, kDouble)) return Outcome::Failure(3, Overflow);
+    if (const auto condition = Divide(*a_, *a_, *b_)) return Outcome(3, *condition);
+    if (RoundInto(*a_, kDouble)) return Outcome(3, Overflow);
     Set(*b_, 1000000);
     Multiply(*a_, *a_, *b_);
-    if (RoundInto(*a_, kDouble)) return Outcome::Failure(4, Overflow);
+    if (RoundInto(*a_, kDouble)) return Outcome(4, Overflow);
     return {mpfr_get_d(*a_, MPFR_RNDN)};
   }
 
@@ -150,11 +199,11 @@ class Reference {
     Set(*b_, 8);
     Multiply(*a_, *a_, *b_);
     Set(*b_, wireMm);
-    if (const auto condition = Divide(*a_, *a_, *b_)) return Outcome::Failure(1, *condition);
+    if (const auto condition = Divide(*a_, *a_, *b_)) return Outcome(1, *condition);
     // Handed to the logarithm as a Double; an overflow there stays pending
     // until the test of step 3.
     const bool overflow = RoundInto(*a_, kDouble);
-    if (mpfr_sgn(*a_) <= 0) return Outcome::Failure(2, LogarithmOfNonPositive);
+    if (mpfr_sgn(*a_) <= 0) return Outcome(2, LogarithmOfNonPositive);
     mpfr_log(*a_, *a_, MPFR_RNDN);
     RoundInto(*a_, kDouble);
     Set(*b_, 2);
@@ -163,120 +212,30 @@ class Reference {
     Set(*c_, kLoopFactor);
     Multiply(*b_, *b_, *c_);
     Multiply(*a_, *b_, *a_);
-    if (RoundInto(*a_, kDouble) || overflow) return Outcome::Failure(3, Overflow);
+    if (RoundInto(*a_, kDouble) || overflow) return Outcome(3, Overflow);
     return {mpfr_get_d(*a_, MPFR_RNDN)};
   }
 
- private:
   static void Set(mpfr_ptr to, double value) { mpfr_set_d(to, value, MPFR_RNDN); }
 
   Real rounded_;
   Real a_, b_, c_, radius_, area_;
 };
 
-/// Inputs of the kinds users give and the kinds that stress the arithmetic.
-class InputGenerator {
- public:
-  explicit InputGenerator(std::uint64_t seed) : random_(seed) {}
+class ReferenceTest : public ::testing::TestWithParam<Formula> {};
 
-  /// A size a user might type, from 10^-3 to 10^4, of either sign now and then.
-  double Realistic() {
-    const double value = std::pow(10.0, std::uniform_real_distribution(-3.0, 4.0)(random_));
-    return Chance(0.05) ? -value : value;
-  }
-
-  /// Any finite Double: random bits, subnormals, values near the top of the
-  /// range, zeros, or a realistic size.
-  double Any() {
-    switch (std::uniform_int_distribution(0, 5)(random_)) {
-      case 0:
-        return FromBits(random_());
-      case 1:
-        return FromBits(random_() & 0x800F'FFFF'FFFF'FFFFULL);  // subnormal
-      case 2:
-        return NearTop();
-      case 3:
-        return Chance(0.5) ? 0.0 : -0.0;
-      default:
-        return Realistic();
-    }
-  }
-
-  /// A loop diameter for which 8 × loop / wire lies close to e², where the
-  /// logarithm minus 2 cancels: the ratio is e² times 1 + 2^-k for k up to 60.
-  double NearSquareOfE(double wireMm) {
-    const double eSquared = 7.38905609893065;
-    const int k = std::uniform_int_distribution(1, 60)(random_);
-    const double offset = std::ldexp(std::uniform_real_distribution(-1.0, 1.0)(random_), -k);
-    return wireMm * eSquared / 8 * (1 + offset);
-  }
-
-  std::int16_t Turns() {
-    if (Chance(0.5))
-      return static_cast<std::int16_t>(std::uniform_int_distribution(-100, 100)(random_));
-    return static_cast<std::int16_t>(std::uniform_int_distribution(-32768, 32767)(random_));
-  }
-
-  bool Chance(double probability) { return std::bernoulli_distribution(probability)(random_); }
-
- private:
-  /// Within a factor of 2^8 of the largest Double, of either sign.
-  double NearTop() {
-    const std::uint64_t exponent =
-        2046 - std::uniform_int_distribution<std::uint64_t>(0, 8)(random_);
-    return FromBits((random_() & 0x800F'FFFF'FFFF'FFFFULL) | exponent << 52);
-  }
-
-  static double FromBits(std::uint64_t bits) {
-    const double value = std::bit_cast<double>(bits);
-    return std::isfinite(value) ? value : 1.0;
-  }
-
-  std::mt19937_64 random_;
-};
-
-constexpr int kInputsPerFormula = 500000;
-
-TEST(ReferenceTest, LoopInductanceIsCorrectlyRoundedForEveryInputKind) {
+TEST_P(ReferenceTest, AgreesBitForBitForEveryInputKind) {
   Reference reference;
-  InputGenerator generate(11);
-  for (int i = 0; i < kInputsPerFormula; ++i) {
-    double loop = 0;
-    double wire = 0;
-    switch (i % 3) {
-      case 0:
-        loop = generate.Realistic();
-        wire = generate.Realistic();
-        break;
-      case 1:
-        wire = generate.Realistic();
-        loop = generate.NearSquareOfE(wire);
-        break;
-      default:
-        loop = generate.Any();
-        wire = generate.Any();
-    }
-    const Outcome expected = reference.CalcLoopInduk(loop, wire);
-    const Outcome actual = OutcomeOf([&] { return welvaro::formulas::CalcLoopInduk(loop, wire); });
-    ASSERT_EQ(actual, expected) << "CalcLoopInduk(" << std::hexfloat << loop << ", " << wire << ')';
+  InputGenerator generate(static_cast<std::uint64_t>(GetParam()) + 11);
+  const int inputs = InputsPerFormula();
+  for (int i = 0; i < inputs; ++i) {
+    const FormulaInput input = generate.Next(GetParam(), i);
+    ASSERT_EQ(Evaluate(input), reference.Evaluate(input)) << input;
   }
 }
 
-TEST(ReferenceTest, CoilInductanceIsCorrectlyRoundedForEveryInputKind) {
-  Reference reference;
-  InputGenerator generate(13);
-  for (int i = 0; i < kInputsPerFormula; ++i) {
-    const bool realistic = i % 2 == 0;
-    const double diameter = realistic ? generate.Realistic() : generate.Any();
-    const double length = realistic ? generate.Realistic() : generate.Any();
-    const std::int16_t turns = generate.Turns();
-    const Outcome expected = reference.CalcSpule(diameter, length, turns);
-    const Outcome actual =
-        OutcomeOf([&] { return welvaro::formulas::CalcSpule(diameter, length, turns); });
-    ASSERT_EQ(actual, expected) << "CalcSpule(" << std::hexfloat << diameter << ", " << length
-                                << ", " << turns << ')';
-  }
-}
+INSTANTIATE_TEST_SUITE_P(AllFormulas, ReferenceTest, ::testing::ValuesIn(kAllFormulas),
+                         [](const auto& info) { return std::string(NameOf(info.param)); });
 
 }  // namespace
 }  // namespace welvaro::formulas
