@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -7,13 +8,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleHints>
+#include <QtGlobal>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "background_picture.h"
 #include "control_builder.h"
-#include "fonts.h"
 #include "texts.h"
 
 namespace welvaro::ui {
@@ -22,23 +24,20 @@ Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(texts::window::kCaption.toString());
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+  // The whole picture serves the captions' colours and the first frame.
   background_ = BackgroundBeneath(rect(), 1);
-  // A text box lays out its empty text as it is made, first in the
-  // application's font, then in its parent's. With the boxes' own font
-  // standing in for both meanwhile, the desktop's default face, which no
-  // control shows, is not looked up and loaded at start-up. The dialogs,
-  // children of the window, take the desktop's font again.
-  const QFont desktop = QGuiApplication::font();
-  const QFont boxes = FontFor(ControlFont::ArialBold9_75);
-  QGuiApplication::setFont(boxes);
-  setFont(boxes);
-  BuildControls(background_.pixels.toImage());
-  QGuiApplication::setFont(desktop);
-  setFont(QFont());
+  BuildControls();
   Form1Load();
+  ColourCaptions();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+  // A desktop may switch between light and dark without a new palette reaching
+  // the window at once.
+  connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+          &Form1::ColourCaptionsSoon);
+#endif
 }
 
-void Form1::BuildControls(const QImage& picture) {
+void Form1::BuildControls() {
   std::vector<const ControlRow*> rows;
   for (const ControlRow& row : WindowDesign()) rows.push_back(&row);
   // Later siblings are drawn above earlier ones: labels and shapes first,
@@ -48,11 +47,12 @@ void Form1::BuildControls(const QImage& picture) {
   });
   std::vector<std::pair<QLabel*, TextBoxId>> boxLabels;
   std::vector<QWidget*> tabSequence;
-  // What lies beneath the label built next: the picture and the shapes so far.
-  QImage beneath = picture.convertToFormat(QImage::Format_RGB32);
   for (const ControlRow* row : rows) {
-    QWidget* control = BuildControl(*row, beneath, this);
-    if (row->kind == ControlKind::Shape) control->render(&beneath, control->pos());
+    QWidget* control = BuildControl(*row, this);
+    if (row->kind == ControlKind::Shape) shapes_.push_back(control);
+    if (row->kind == ControlKind::Label) {
+      captions_.emplace_back(qobject_cast<QLabel*>(control), row->colour);
+    }
     if (row->tabPlace) tabSequence.push_back(control);
     if (row->labels) boxLabels.emplace_back(qobject_cast<QLabel*>(control), *row->labels);
     if (row->textBox) textBoxes_.Fill(*row->textBox, qobject_cast<QLineEdit*>(control));
@@ -75,6 +75,40 @@ void Form1::Form1Load() {
   composedLabels_[LblResfreq]->setText(texts::load_captions::ResonanceFormula());
   composedLabels_[LblLoop]->setText(texts::load_captions::LoopFormula());
   composedLabels_[LblIntro]->setText(texts::load_captions::Intro());
+}
+
+void Form1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+    ColourCaptionsSoon();
+  }
+}
+
+// The window hears of a new palette before its controls take it, and often
+// more than once for one change of scheme: the captions are judged once, when
+// the controls have it.
+void Form1::ColourCaptionsSoon() {
+  if (captionsDue_) return;
+  captionsDue_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        captionsDue_ = false;
+        ColourCaptions();
+      },
+      Qt::QueuedConnection);
+}
+
+void Form1::ColourCaptions() {
+  // What lies beneath the labels: the picture and the shapes. No label lies
+  // beneath a shape.
+  QImage beneath = (background_.place == rect() && background_.pixels.devicePixelRatio() == 1.0
+                        ? background_
+                        : BackgroundBeneath(rect(), 1))
+                       .pixels.toImage()
+                       .convertToFormat(QImage::Format_RGB32);
+  for (QWidget* shape : shapes_) shape->render(&beneath, shape->pos());
+  for (const auto& [label, colour] : captions_) ColourCaption(*label, colour, beneath);
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
