@@ -19,16 +19,16 @@ BackgroundPiece PieceOfPicture(QIODevice& jpeg, QRect wanted, int ratio) {
   // Named, so that no other image-format plugin is asked about the picture.
   QImageReader reader(&jpeg, "jpeg");
   reader.setAutoDetectImageFormat(false);
-  const QRect device =
-      QRect(wanted.topLeft() * ratio, wanted.size() * ratio) & QRect(QPoint(0, 0), reader.size());
-  if (device.isEmpty()) return {};
-  // The reader decodes no row below the clip rectangle.
+  // The reader decodes no row below the clip rectangle, and gives what of it
+  // lies on the picture.
+  const QRect device(wanted.topLeft() * ratio, wanted.size() * ratio);
   reader.setClipRect(device);
   QImage picture = reader.read();
-  if (picture.size() != device.size()) return {};
+  const QRect read(device.topLeft(), picture.size());
+  if (picture.isNull() || !device.contains(read)) return {};
   QPixmap pixels = QPixmap::fromImage(std::move(picture));
   pixels.setDevicePixelRatio(ratio);
-  return {QRect(device.topLeft() / ratio, device.size() / ratio), std::move(pixels)};
+  return {QRect(read.topLeft() / ratio, read.size() / ratio), std::move(pixels)};
 }
 
 BackgroundPiece PartOf(const BackgroundPiece& piece, QRect wanted) {

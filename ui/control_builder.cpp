@@ -79,7 +79,7 @@ void ColourCaption(QLabel& label, TextColour designed, const QImage& beneath) {
       // A scheme may give a light text colour, made for its own dark window
       // colour, which would vanish on the light picture.
       colour = ReadableTextColour(label.parentWidget()->palette().color(QPalette::ButtonText),
-                                  beneath, label.geometry());
+                                  beneath, beneath.rect());
       break;
   }
   // Set only when it changes: every new palette repaints the label.

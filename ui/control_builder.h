@@ -15,7 +15,7 @@ QWidget* BuildControl(const ControlRow& row, QWidget* parent);
 
 /// Gives a label's caption its designed colour; a caption designed in the
 /// scheme's button-text colour keeps it only where it is readable on every
-/// pixel of `beneath`, the window without its labels, under the label.
+/// pixel of `beneath`, what lies under the label without it.
 void ColourCaption(QLabel& label, TextColour designed, const QImage& beneath);
 
 }  // namespace welvaro::ui

@@ -16,6 +16,7 @@
 
 #include "background_picture.h"
 #include "control_builder.h"
+#include "shape.h"
 #include "texts.h"
 
 namespace welvaro::ui {
@@ -25,7 +26,7 @@ Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
   setWindowTitle(texts::window::kCaption.toString());
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   // The whole picture serves the captions' colours and the first frame.
-  background_ = BackgroundBeneath(rect(), 1);
+  background_ = {BackgroundBeneath(rect(), 1)};
   BuildControls();
   Form1Load();
   ColourCaptions();
@@ -100,15 +101,19 @@ void Form1::ColourCaptionsSoon() {
 }
 
 void Form1::ColourCaptions() {
-  // What lies beneath the labels: the picture and the shapes. No label lies
-  // beneath a shape.
-  QImage beneath = (background_.place == rect() && background_.pixels.devicePixelRatio() == 1.0
-                        ? background_
-                        : BackgroundBeneath(rect(), 1))
-                       .pixels.toImage()
-                       .convertToFormat(QImage::Format_RGB32);
-  for (QWidget* shape : shapes_) shape->render(&beneath, shape->pos());
-  for (const auto& [label, colour] : captions_) ColourCaption(*label, colour, beneath);
+  const bool whole = background_.size() == 1 && background_.front().place == rect() &&
+                     background_.front().pixels.devicePixelRatio() == 1.0;
+  const QImage picture = (whole ? background_.front() : BackgroundBeneath(rect(), 1))
+                             .pixels.toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+  // What lies beneath each label: the picture and the shapes.
+  for (const auto& [label, colour] : captions_) {
+    QImage beneath = picture.copy(label->geometry());
+    for (const QWidget* shape : shapes_) {
+      qobject_cast<const Shape*>(shape)->DrawInto(beneath, label->pos());
+    }
+    ColourCaption(*label, colour, beneath);
+  }
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
@@ -116,18 +121,37 @@ void Form1::paintEvent(QPaintEvent* event) {
   // clipped. On a high-resolution screen the picture drawn at twice the size
   // keeps it sharp.
   const int ratio = devicePixelRatioF() > 1.0 ? 2 : 1;
-  const QRect wanted = event->rect() & rect();
-  if (background_.pixels.devicePixelRatio() != ratio || !background_.place.contains(wanted)) {
-    background_ = BackgroundBeneath(wanted, ratio);
+  QPainter painter(this);
+  QRegion missing;
+  for (const QRect& part : event->region()) {
+    const QRect wanted = part & rect();
+    const auto kept = std::ranges::find_if(background_, [&](const BackgroundPiece& piece) {
+      return piece.pixels.devicePixelRatio() == ratio && piece.place.contains(wanted);
+    });
+    if (kept == background_.end()) {
+      missing += wanted;
+      continue;
+    }
+    painter.setClipRect(wanted);
+    painter.drawPixmap(kept->place.topLeft(), kept->pixels);
   }
-  QPainter(this).drawPixmap(background_.place.topLeft(), background_.pixels);
+  if (!missing.isEmpty()) {
+    BackgroundPiece piece = BackgroundBeneath(missing.boundingRect(), ratio);
+    painter.setClipRegion(missing);
+    painter.drawPixmap(piece.place.topLeft(), piece.pixels);
+    if (piece.place == rect()) background_ = {std::move(piece)};
+  }
   // The whole picture serves a whole frame. Later paints are of the place of
-  // one control, as the pointer passes or the text cursor blinks, and keep
-  // just that piece: decoding it again is quick, where the whole picture would
-  // hold 1.7 MB for as long as the window is open. The focused box blinks first.
-  if (background_.place == rect()) {
-    background_ =
-        PartOf(background_, focusWidget() != nullptr ? focusWidget()->geometry() : QRect());
+  // a text box or button, as the pointer passes, the text cursor blinks or a
+  // result is written: just those pieces are kept, where the whole picture
+  // would hold 1.7 MB for as long as the window is open.
+  if (background_.size() == 1 && background_.front().place == rect()) {
+    const BackgroundPiece whole = std::exchange(background_, {}).front();
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (control->focusPolicy() != Qt::NoFocus) {
+        background_.push_back(PartOf(whole, control->geometry()));
+      }
+    }
   }
 }
 

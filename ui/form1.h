@@ -61,9 +61,10 @@ class Form1 final : public QWidget {
   ControlSlots<QLineEdit, TextBoxId> textBoxes_;
   ControlSlots<QLabel, ComposedLabelId> composedLabels_;
   std::vector<std::pair<QLabel*, TextColour>> captions_;
-  std::vector<QWidget*> shapes_;
+  std::vector<const QWidget*> shapes_;
   bool captionsDue_ = false;
-  BackgroundPiece background_;
+  /// The picture beneath the controls that repaint on their own.
+  std::vector<BackgroundPiece> background_;
 };
 
 }  // namespace welvaro::ui

@@ -15,10 +15,19 @@ class Shape final : public QWidget {
  public:
   Shape(ShapeStyle style, QWidget* parent);
 
+  /// Draws the shape as it paints itself into `image`, whose top-left pixel
+  /// lies at `origin` in the parent, without a painter: quick for the small
+  /// images beneath the labels.
+  void DrawInto(QImage& image, QPoint origin) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  [[nodiscard]] int BorderWidth() const;
+  [[nodiscard]] QColor Border() const;
+  [[nodiscard]] QColor Fill() const;
+
   ShapeStyle style_;
 };
 

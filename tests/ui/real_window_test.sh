@@ -137,11 +137,14 @@ if [[ -e $(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqt6ct.so ]]; the
   light=$(pixels)
   use_scheme true
   # qt6ct rereads its configuration a moment after it changes.
+  dark=""
   for _ in $(seq 20); do
-    /usr/bin/python3 "$here/check_on_screen.py" "$window" >/dev/null && break
+    dark=$(pixels)
+    grep -qxF -f <(echo "$light") <<<"$dark" || break
     sleep 0.5
   done
-  echo "switched to the dark scheme:"
+  sleep 1
+  check "the dark scheme is shown" "$(grep -cxF -f <(echo "$light") <<<"$dark")" 0
   on_screen
   use_scheme false
   back=""
