@@ -30,6 +30,9 @@ Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
   BuildControls();
   Form1Load();
   ColourCaptions();
+  captionsDue_.setSingleShot(true);
+  captionsDue_.setInterval(0);
+  connect(&captionsDue_, &QTimer::timeout, this, &Form1::ColourCaptions);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
   // A desktop may switch between light and dark without a new palette reaching
   // the window at once.
@@ -88,17 +91,7 @@ void Form1::changeEvent(QEvent* event) {
 // The window hears of a new palette before its controls take it, and often
 // more than once for one change of scheme: the captions are judged once, when
 // the controls have it.
-void Form1::ColourCaptionsSoon() {
-  if (captionsDue_) return;
-  captionsDue_ = true;
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        captionsDue_ = false;
-        ColourCaptions();
-      },
-      Qt::QueuedConnection);
-}
+void Form1::ColourCaptionsSoon() { captionsDue_.start(); }
 
 void Form1::ColourCaptions() {
   const bool whole = background_.size() == 1 && background_.front().place == rect() &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <span>
@@ -62,7 +63,7 @@ class Form1 final : public QWidget {
   ControlSlots<QLabel, ComposedLabelId> composedLabels_;
   std::vector<std::pair<QLabel*, TextColour>> captions_;
   std::vector<const QWidget*> shapes_;
-  bool captionsDue_ = false;
+  QTimer captionsDue_;
   /// The picture beneath the controls that repaint on their own.
   std::vector<BackgroundPiece> background_;
 };
