@@ -45,6 +45,8 @@ LuminanceRange RangeIn(const QImage& image, const QRect& area) {
   for (int y = inside.top(); y <= inside.bottom(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
     for (int x = inside.left(); x <= inside.right(); ++x) {
+      // Neighbours often share a colour, which counts once.
+      if (x > inside.left() && line[x] == line[x - 1]) continue;
       const double luminance = RelativeLuminance(line[x]);
       range.darkest = std::min(range.darkest, luminance);
       range.lightest = std::max(range.lightest, luminance);

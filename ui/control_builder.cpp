@@ -1,6 +1,5 @@
 #include "control_builder.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,27 +18,7 @@ QRect PixelRect(const TwipsRect& rect) {
           TwipsToPixels(rect.height)};
 }
 
-QColor ColourFor(TextColour colour) {
-  switch (colour) {
-    case TextColour::Black:
-      return {0, 0, 0};
-    case TextColour::White:
-      return {255, 255, 255};
-    case TextColour::SystemButtonText:
-      break;
-  }
-  return QApplication::palette().color(QPalette::ButtonText);
-}
-
-QWidget* BuildShape(ShapeStyle style, QWidget* parent) {
-  if (style == ShapeStyle::WhiteWithTealBorder) {
-    return new Shape(QColor(255, 255, 255), QColor(0, 192, 192), 3, parent);
-  }
-  const QPalette& system = QApplication::palette();
-  return new Shape(system.color(QPalette::Base), system.color(QPalette::Text), 1, parent);
-}
-
-QWidget* BuildLabel(const ControlRow& row, const QImage& beneath, QWidget* parent) {
+QWidget* BuildLabel(const ControlRow& row, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setText(row.caption.toString());
@@ -48,15 +27,6 @@ QWidget* BuildLabel(const ControlRow& row, const QImage& beneath, QWidget* paren
   label->setMargin(0);
   label->setIndent(0);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  QPalette palette = label->palette();
-  const QColor designed = ColourFor(row.colour);
-  // A desktop's scheme may give a light text colour, made for its own dark
-  // window colour, which would vanish on the light picture.
-  palette.setColor(QPalette::WindowText,
-                   row.colour == TextColour::SystemButtonText
-                       ? ReadableTextColour(designed, beneath, PixelRect(row.rect))
-                       : designed);
-  label->setPalette(palette);
   return label;
 }
 
@@ -68,10 +38,10 @@ QWidget* BuildButton(const ControlRow& row, QWidget* parent) {
   return button;
 }
 
-QWidget* BuildOfKind(const ControlRow& row, const QImage& beneath, QWidget* parent) {
+QWidget* BuildOfKind(const ControlRow& row, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::Label:
-      return BuildLabel(row, beneath, parent);
+      return BuildLabel(row, parent);
     case ControlKind::TextBox:
       return new TextBox(parent);
     case ControlKind::CommandButton:
@@ -79,13 +49,13 @@ QWidget* BuildOfKind(const ControlRow& row, const QImage& beneath, QWidget* pare
     case ControlKind::Shape:
       break;
   }
-  return BuildShape(*row.shape, parent);
+  return new Shape(*row.shape, parent);
 }
 
 }  // namespace
 
-QWidget* BuildControl(const ControlRow& row, const QImage& beneath, QWidget* parent) {
-  QWidget* control = BuildOfKind(row, beneath, parent);
+QWidget* BuildControl(const ControlRow& row, QWidget* parent) {
+  QWidget* control = BuildOfKind(row, parent);
   control->setObjectName(QLatin1String(row.name.data(), static_cast<qsizetype>(row.name.size())));
   control->setGeometry(PixelRect(row.rect));
   if (row.font) control->setFont(FontFor(*row.font));
@@ -94,6 +64,32 @@ QWidget* BuildControl(const ControlRow& row, const QImage& beneath, QWidget* par
     control->setAccessibleDescription(row.accessible.description.toString());
   }
   return control;
+}
+
+void ColourCaption(QLabel& label, TextColour designed, const QImage& beneath) {
+  QColor colour;
+  switch (designed) {
+    case TextColour::Black:
+      colour = QColor(0, 0, 0);
+      break;
+    case TextColour::White:
+      colour = QColor(255, 255, 255);
+      break;
+    case TextColour::SystemButtonText:
+      // A scheme may give a light text colour, made for its own dark window
+      // colour, which would vanish on the light picture.
+      colour = ReadableTextColour(label.parentWidget()->palette().color(QPalette::ButtonText),
+                                  beneath, beneath.rect());
+      break;
+  }
+  // Set only when it changes: every new palette repaints the label.
+  if (label.testAttribute(Qt::WA_SetPalette) &&
+      label.palette().color(QPalette::WindowText) == colour) {
+    return;
+  }
+  QPalette palette;
+  palette.setColor(QPalette::WindowText, colour);
+  label.setPalette(palette);
 }
 
 }  // namespace welvaro::ui

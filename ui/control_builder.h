@@ -1,15 +1,21 @@
 #pragma once
 
 class QImage;
+class QLabel;
 class QWidget;
 
 namespace welvaro::ui {
 
 struct ControlRow;
+enum class TextColour;
 
 /// Makes one control as its row designs it: kind, place and size at 96 dpi,
-/// font, caption, colour and what a screen reader says of it. A caption in
-/// the desktop's colour stays readable on what lies beneath it.
-QWidget* BuildControl(const ControlRow& row, const QImage& beneath, QWidget* parent);
+/// font, caption and what a screen reader says of it.
+QWidget* BuildControl(const ControlRow& row, QWidget* parent);
+
+/// Gives a label's caption its designed colour; a caption designed in the
+/// scheme's button-text colour keeps it only where it is readable on every
+/// pixel of `beneath`, what lies under the label without it.
+void ColourCaption(QLabel& label, TextColour designed, const QImage& beneath);
 
 }  // namespace welvaro::ui

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <span>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "background_picture.h"
 #include "control_slots.h"
@@ -11,7 +14,6 @@
 #include "regional_notation.h"
 #include "window_design.h"
 
-class QImage;
 class QLabel;
 class QLineEdit;
 
@@ -25,13 +27,18 @@ class Form1 final : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // The design names each button's action.
   friend std::span<const ControlRow> WindowDesign();
 
-  void BuildControls(const QImage& picture);
+  void BuildControls();
   void Form1Load();
+
+  // The colour scheme may change while the window is open.
+  void ColourCaptionsSoon();
+  void ColourCaptions();
 
   // Text-box calculators.
   void CommandFreqClick();
@@ -54,7 +61,11 @@ class Form1 final : public QWidget {
   RegionalNotation notation_;
   ControlSlots<QLineEdit, TextBoxId> textBoxes_;
   ControlSlots<QLabel, ComposedLabelId> composedLabels_;
-  BackgroundPiece background_;
+  std::vector<std::pair<QLabel*, TextColour>> captions_;
+  std::vector<const QWidget*> shapes_;
+  QTimer captionsDue_;
+  /// The picture beneath the controls that repaint on their own.
+  std::vector<BackgroundPiece> background_;
 };
 
 }  // namespace welvaro::ui

@@ -50,7 +50,7 @@ zcat "$scratch/root/usr/share/doc/welvaro/changelog.gz" | sed -n 1p | grep -q "^
   { echo "the changelog's newest entry is not version $version"; exit 1; }
 
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libmpfr6 libjpeg62-turbo libc6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libmpfr6 libc6 qt6-qpa-plugins; do
   [[ $depends == *"$library"* ]] || { echo "Depends lacks $library: $depends"; exit 1; }
 done
 

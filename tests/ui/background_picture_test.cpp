@@ -1,5 +1,7 @@
 #include "background_picture.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -15,6 +17,8 @@ class BackgroundPictureTest : public QObject {
   void IsThatPartOfTheWholePicture();
   void AnyPieceIsThatPartOfTheWholePicture();
   void NothingLiesBeyondThePicture();
+  void DamagedPicture_data();
+  void DamagedPicture();
 };
 
 namespace {
@@ -90,6 +94,32 @@ void BackgroundPictureTest::NothingLiesBeyondThePicture() {
     QVERIFY(piece.place.isEmpty());
     QVERIFY(piece.pixels.isNull());
   }
+}
+
+void BackgroundPictureTest::DamagedPicture_data() {
+  QTest::addColumn<int>("keptBytes");  // of the picture, from its start
+  QTest::addColumn<QByteArray>("garbage");
+  QTest::newRow("nothing") << 0 << QByteArray();
+  QTest::newRow("the start marker only") << 2 << QByteArray();
+  QTest::newRow("the headers only") << 600 << QByteArray();
+  QTest::newRow("cut off in the middle") << 9000 << QByteArray();
+  QTest::newRow("garbage after the headers") << 600 << QByteArray(9000, '\xa5');
+  QTest::newRow("no picture at all") << 0 << QByteArray("GIF89a not a JPEG");
+}
+
+// A damaged picture yields a whole piece or none, never a crash or a piece of
+// another size.
+void BackgroundPictureTest::DamagedPicture() {
+  QFETCH(int, keptBytes);
+  QFETCH(QByteArray, garbage);
+  QFile file(kNormal);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QByteArray damaged = file.read(keptBytes) + garbage;
+  QBuffer jpeg(&damaged);
+  QVERIFY(jpeg.open(QIODevice::ReadOnly));
+  const ui::BackgroundPiece piece = ui::PieceOfPicture(jpeg, QRect(10, 20, 300, 200), 1);
+  QVERIFY(piece.pixels.isNull() || piece.pixels.size() == QSize(300, 200));
+  QCOMPARE(piece.place.isEmpty(), piece.pixels.isNull());
 }
 
 }  // namespace welvaro::testing

@@ -36,6 +36,10 @@ class QtDialogsTest : public QObject {
   void BelongToTheWindow_data();
   void BelongToTheWindow();
   void AsksForTextOfAnyLength();
+  void FollowTheDesktopFont_data() { BelongToTheWindow_data(); }
+  void FollowTheDesktopFont();
+  void LongOnlyWhereAWordIsCutOff_data();
+  void LongOnlyWhereAWordIsCutOff();
 };
 
 namespace {
@@ -65,6 +69,13 @@ QString CopiedByCtrlC(QWidget* dialog) {
   if (!QTest::qWaitForWindowActive(dialog)) return QStringLiteral("not active");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
   return QGuiApplication::clipboard()->text();
+}
+
+QLabel* LabelShowing(QWidget* dialog, const QString& text) {
+  for (QLabel* label : dialog->findChildren<QLabel*>()) {
+    if (label->text() == text) return label;
+  }
+  return nullptr;
 }
 
 /// A resonance message with a result of 309 digits.
@@ -121,7 +132,7 @@ void QtDialogsTest::CopiesAMessage() {
   QString seen;
   OnModalDialog([&](QWidget* dialog) {
     if (selectionStart >= 0) {
-      if (auto* label = dialog->findChild<QLabel*>("qt_msgbox_label")) {
+      if (QLabel* label = LabelShowing(dialog, message)) {
         QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
         label->setSelection(selectionStart, static_cast<int>(message.size()) - selectionStart);
       } else {
@@ -259,6 +270,59 @@ void QtDialogsTest::AsksForTextOfAnyLength() {
   QVERIFY(answer.has_value());
   QCOMPARE(answer->size(), entry.size());
   QCOMPARE(*answer, entry);
+}
+
+// The desktop's font changes while the program runs: the next prompt or
+// message shows it.
+void QtDialogsTest::FollowTheDesktopFont() {
+  QFETCH(bool, prompt);
+  const QFont desktop = QApplication::font();
+  QFont changed = desktop;
+  changed.setPointSize(desktop.pointSize() + 5);
+  changed.setItalic(true);
+  QApplication::setFont(changed);
+  QWidget window;
+  window.show();
+  QFont shown;
+  OnModalDialog([&](QWidget* dialog) {
+    shown = (prompt ? LabelShowing(dialog, "Bitte gib die Anzahl der Windungen ein:")
+                    : LabelShowing(dialog, "Die Resonanzfrequenz beträgt: 0.000 kHz"))
+                ->font();
+    dialog->close();
+  });
+  ui::QtDialogs dialogs;
+  dialogs.BelongTo(&window);
+  if (prompt) {
+    dialogs.AskText("Bitte gib die Anzahl der Windungen ein:");
+  } else {
+    dialogs.ShowMessage("Die Resonanzfrequenz beträgt: 0.000 kHz", ui::MessageIcon::None);
+  }
+  QApplication::setFont(desktop);
+  QCOMPARE(shown.pointSize(), changed.pointSize());
+  QVERIFY(shown.italic());
+}
+
+void QtDialogsTest::LongOnlyWhereAWordIsCutOff_data() {
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<bool>("messageBox");
+  const QString start = "Die Resonanzfrequenz beträgt: ";
+  QTest::newRow("a result") << start + "5032.921 kHz" << true;
+  QTest::newRow("many short words wrap") << start + QString("123 ").repeated(200) << true;
+  QTest::newRow("a number of 40 digits") << start + QString(40, u'9') << true;
+  QTest::newRow("a number of 309 digits") << LongResult() << false;
+}
+
+// Qt's message box wherever it shows the text whole.
+void QtDialogsTest::LongOnlyWhereAWordIsCutOff() {
+  QFETCH(QString, message);
+  QFETCH(bool, messageBox);
+  bool shownInMessageBox = false;
+  OnModalDialog([&](QWidget* dialog) {
+    shownInMessageBox = qobject_cast<QMessageBox*>(dialog) != nullptr;
+    qobject_cast<QDialog*>(dialog)->accept();
+  });
+  ui::QtDialogs().ShowMessage(message, ui::MessageIcon::Warning);
+  QCOMPARE(shownInMessageBox, messageBox);
 }
 
 }  // namespace welvaro::testing

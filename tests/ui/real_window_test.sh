@@ -114,8 +114,10 @@ click CommandFreq
 check "click on the button: comma locale" "$(box_text TextFreq2)" "42,25 m"
 stop
 
-# A dark colour scheme, as qt6ct sets it (its "darker" colours): the captions
-# over the light picture stay readable.
+# The desktop switches from light to dark and back while the program runs, as
+# qt6ct does when its configuration changes: in the dark scheme the captions
+# over the light picture stay readable, and back in the light one the window
+# shows exactly what it showed at first.
 if [[ -e $(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqt6ct.so ]]; then
   mkdir -p "$scheme/qt6ct"
   colours="#ffffffff, #ff424245, #ff979797, #ff5e5c5b, #ff302f2e, #ff4a4947, #ffffffff, \
@@ -123,13 +125,39 @@ if [[ -e $(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqt6ct.so ]]; the
 #ffa70b06, #ff5c5b5a, #ffffffff, #ff3f3f36, #ffffffff, #80ffffff"
   printf '[ColorScheme]\nactive_colors=%s\ninactive_colors=%s\ndisabled_colors=%s\n' \
     "$colours" "$colours" "$colours" >"$scheme/dark.conf"
-  printf '[Appearance]\ncolor_scheme_path=%s\ncustom_palette=true\nstyle=Fusion\n' \
-    "$scheme/dark.conf" >"$scheme/qt6ct/qt6ct.conf"
+  # Written whole and moved into place, as an editor saves a file.
+  use_scheme() {
+    printf '[Appearance]\ncolor_scheme_path=%s\ncustom_palette=%s\nstyle=Fusion\n' \
+      "$scheme/dark.conf" "$1" >"$scheme/qt6ct/new.conf"
+    mv "$scheme/qt6ct/new.conf" "$scheme/qt6ct/qt6ct.conf"
+  }
+  pixels() { /usr/bin/python3 "$here/window_pixels.py" "$window"; }
+  use_scheme false
   start C.UTF-8 QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$scheme"
+  light=$(pixels)
+  use_scheme true
+  # qt6ct rereads its configuration a moment after it changes.
+  dark=""
+  for _ in $(seq 20); do
+    dark=$(pixels)
+    grep -qxF -f <(echo "$light") <<<"$dark" || break
+    sleep 0.5
+  done
+  sleep 1
+  check "the dark scheme is shown" "$(grep -cxF -f <(echo "$light") <<<"$dark")" 0
   on_screen
+  use_scheme false
+  back=""
+  for _ in $(seq 10); do
+    back=$(pixels)
+    grep -qxF -f <(echo "$light") <<<"$back" && break
+    sleep 0.5
+  done
+  check "back in the light scheme, the window as at first" \
+    "$(grep -cxF -f <(echo "$light") <<<"$back")" "$(wc -l <<<"$back")"
   stop
 else
-  echo "SKIP: dark colour scheme: qt6ct is not installed"
+  echo "SKIP: colour scheme switch: qt6ct is not installed"
 fi
 
 # A screen of 800 x 600, narrower than the window, with a window manager

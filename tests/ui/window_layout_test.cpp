@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "font_faces.h"
+#include "fonts.h"
 #include "form1.h"
 #include "scripted_dialogs.h"
 #include "test_notations.h"
@@ -32,6 +32,7 @@ class WindowLayoutTest : public QObject {
   void Picture();
   void RepaintedPiecesMatchTheWholeWindow();
   void LeavesTheDesktopFontToDialogs();
+  void KeepsItsFontsWhenTheDesktopFontChanges();
 
  private:
   QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
@@ -53,6 +54,16 @@ const QStringList kTabSequence = {"TextFreq",      "CommandFreq",     "TextFreq2
                                   "CommandWelang", "TextWelang2",     "TextMHz",    "TextDraht",
                                   "CommandCalc",   "TextDipol1",      "TextDipol2", "CommandSpule",
                                   "CommandDrehko", "CommandLoopInduk"};
+
+/// Counts the changes of the application's font.
+class FontChanges : public QObject {
+ public:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::ApplicationFontChange) ++count;
+    return false;
+  }
+  int count = 0;
+};
 
 }  // namespace
 
@@ -376,12 +387,35 @@ void WindowLayoutTest::RepaintedPiecesMatchTheWholeWindow() {
   QCOMPARE(form_->grab(straddling).toImage(), whole.copy(straddling));
 }
 
+// Building the window leaves the application's font alone: once a program
+// sets it, the desktop's later changes of it no longer reach the prompts and
+// messages.
 void WindowLayoutTest::LeavesTheDesktopFontToDialogs() {
-  const QFont desktop = QGuiApplication::font();
+  FontChanges changes;
+  qApp->installEventFilter(&changes);
   const ui::Form1 window(*dialogs_, NotationNamed("point"));
-  QCOMPARE(QGuiApplication::font(), desktop);
+  qApp->removeEventFilter(&changes);
+  QCOMPARE(changes.count, 0);
   QVERIFY(!window.testAttribute(Qt::WA_SetFont));
-  QCOMPARE(window.font(), desktop);
+  QCOMPARE(window.font(), QGuiApplication::font());
+}
+
+void WindowLayoutTest::KeepsItsFontsWhenTheDesktopFontChanges() {
+  const QFont desktop = QApplication::font();
+  QFont changed = desktop;
+  changed.setPointSize(20);
+  changed.setItalic(true);
+  QApplication::setFont(changed);
+  QStringList followed;
+  for (const QWidget* control : form_->findChildren<QWidget*>()) {
+    const bool shape =
+        control->focusPolicy() == Qt::NoFocus && qobject_cast<const QLabel*>(control) == nullptr;
+    if (!shape && (control->font().italic() || control->font().pointSize() > 12)) {
+      followed << control->objectName();
+    }
+  }
+  QApplication::setFont(desktop);
+  QVERIFY2(followed.isEmpty(), qPrintable(followed.join(", ")));
 }
 
 void WindowLayoutTest::Picture() {
