@@ -99,11 +99,14 @@ void Form1::ColourCaptions() {
   const QImage picture = (whole ? background_.front() : BackgroundBeneath(rect(), 1))
                              .pixels.toImage()
                              .convertToFormat(QImage::Format_RGB32);
-  // What lies beneath each label: the picture and the shapes.
+  // What lies beneath each caption in the scheme's colour: the picture and the shapes.
   for (const auto& [label, colour] : captions_) {
-    QImage beneath = picture.copy(label->geometry());
-    for (const QWidget* shape : shapes_) {
-      qobject_cast<const Shape*>(shape)->DrawInto(beneath, label->pos());
+    QImage beneath;
+    if (colour == TextColour::SystemButtonText) {
+      beneath = picture.copy(label->geometry());
+      for (const QWidget* shape : shapes_) {
+        qobject_cast<const Shape*>(shape)->DrawInto(beneath, label->pos());
+      }
     }
     ColourCaption(*label, colour, beneath);
   }

@@ -36,8 +36,6 @@ class QtDialogsTest : public QObject {
   void BelongToTheWindow_data();
   void BelongToTheWindow();
   void AsksForTextOfAnyLength();
-  void FollowTheDesktopFont_data() { BelongToTheWindow_data(); }
-  void FollowTheDesktopFont();
   void LongOnlyWhereAWordIsCutOff_data();
   void LongOnlyWhereAWordIsCutOff();
 };
@@ -270,36 +268,6 @@ void QtDialogsTest::AsksForTextOfAnyLength() {
   QVERIFY(answer.has_value());
   QCOMPARE(answer->size(), entry.size());
   QCOMPARE(*answer, entry);
-}
-
-// The desktop's font changes while the program runs: the next prompt or
-// message shows it.
-void QtDialogsTest::FollowTheDesktopFont() {
-  QFETCH(bool, prompt);
-  const QFont desktop = QApplication::font();
-  QFont changed = desktop;
-  changed.setPointSize(desktop.pointSize() + 5);
-  changed.setItalic(true);
-  QApplication::setFont(changed);
-  QWidget window;
-  window.show();
-  QFont shown;
-  OnModalDialog([&](QWidget* dialog) {
-    shown = (prompt ? LabelShowing(dialog, "Bitte gib die Anzahl der Windungen ein:")
-                    : LabelShowing(dialog, "Die Resonanzfrequenz beträgt: 0.000 kHz"))
-                ->font();
-    dialog->close();
-  });
-  ui::QtDialogs dialogs;
-  dialogs.BelongTo(&window);
-  if (prompt) {
-    dialogs.AskText("Bitte gib die Anzahl der Windungen ein:");
-  } else {
-    dialogs.ShowMessage("Die Resonanzfrequenz beträgt: 0.000 kHz", ui::MessageIcon::None);
-  }
-  QApplication::setFont(desktop);
-  QCOMPARE(shown.pointSize(), changed.pointSize());
-  QVERIFY(shown.italic());
 }
 
 void QtDialogsTest::LongOnlyWhereAWordIsCutOff_data() {
