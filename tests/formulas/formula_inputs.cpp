@@ -44,8 +44,10 @@ std::ostream& operator<<(std::ostream& out, const FormulaInput& input) {
 }
 
 Outcome Evaluate(const FormulaInput& input) {
-  const auto [formula, first, second, turns] = input;
-  switch (formula) {
+  const double first = input.first;
+  const double second = input.second;
+  const std::int16_t turns = input.turns;
+  switch (input.formula) {
     case Formula::CalcWelang:
       return OutcomeOf([&] { return CalcWelang(first); });
     case Formula::CalcFreq:

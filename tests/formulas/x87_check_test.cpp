@@ -75,9 +75,11 @@ using X87 = long double;
 /// The six formulas on the x87 unit. The square is one x87 multiplication,
 /// rounded once: the correctly rounded power.
 Outcome OnTheX87(const FormulaInput& input) {
-  const auto [formula, first, second, turns] = input;
+  const double first = input.first;
+  const double second = input.second;
+  const std::int16_t turns = input.turns;
   std::feclearexcept(FE_ALL_EXCEPT);
-  switch (formula) {
+  switch (input.formula) {
     case Formula::CalcWelang:
     case Formula::CalcFreq:
       return OutcomeOf([&] { return Store(1, kWaveConstant / X87{first}); });
