@@ -12,7 +12,7 @@ build=${1:-$top/build-arm64}
 # (moc, rcc, uic) stay native.
 packages=(cmake make dpkg-dev g++-aarch64-linux-gnu qemu-user-static binfmt-support
           qt6-base-dev qt6-translations-l10n fonts-liberation
-          qt6-base-dev:arm64 qt6-qpa-plugins:arm64 libmpfr-dev:arm64 libjpeg62-turbo-dev:arm64
+          qt6-base-dev:arm64 qt6-qpa-plugins:arm64 libmpfr-dev:arm64
           libgtest-dev:arm64)
 dpkg --add-architecture arm64
 apt-get -o DPkg::Lock::Timeout=900 update -qq
