@@ -14,16 +14,21 @@ constexpr double kReadableText = 4.5;
 constexpr double kVisibleGraphic = 3.0;
 
 double RelativeLuminance(QRgb rgb) {
-  static const std::array<double, 256> kLinear = [] {
-    std::array<double, 256> linear{};
-    for (std::size_t level = 0; level < linear.size(); ++level) {
+  // Each channel's linear light, already weighted by its share of luminance.
+  using Weighted = std::array<double, 256>;
+  static const std::array<Weighted, 3> kWeighted = [] {
+    std::array<Weighted, 3> weighted{};
+    for (std::size_t level = 0; level < 256; ++level) {
       const double channel = static_cast<double>(level) / 255.0;
-      linear[level] =
+      const double linear =
           channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+      weighted[0][level] = 0.2126 * linear;
+      weighted[1][level] = 0.7152 * linear;
+      weighted[2][level] = 0.0722 * linear;
     }
-    return linear;
+    return weighted;
   }();
-  return 0.2126 * kLinear[qRed(rgb)] + 0.7152 * kLinear[qGreen(rgb)] + 0.0722 * kLinear[qBlue(rgb)];
+  return kWeighted[0][qRed(rgb)] + kWeighted[1][qGreen(rgb)] + kWeighted[2][qBlue(rgb)];
 }
 
 double RatioOf(double firstLuminance, double secondLuminance) {
@@ -42,15 +47,20 @@ LuminanceRange RangeIn(const QImage& image, const QRect& area) {
   const QImage rgb = image.depth() == 32 ? image : image.convertToFormat(QImage::Format_RGB32);
   const QRect inside = area & rgb.rect();
   LuminanceRange range;
+  const QRgb* above = nullptr;
   for (int y = inside.top(); y <= inside.bottom(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
     for (int x = inside.left(); x <= inside.right(); ++x) {
       // Neighbours often share a colour, which counts once.
-      if (x > inside.left() && line[x] == line[x - 1]) continue;
+      if ((x > inside.left() && line[x] == line[x - 1]) ||
+          (above != nullptr && line[x] == above[x])) {
+        continue;
+      }
       const double luminance = RelativeLuminance(line[x]);
       range.darkest = std::min(range.darkest, luminance);
       range.lightest = std::max(range.lightest, luminance);
     }
+    above = line;
   }
   return range;
 }
