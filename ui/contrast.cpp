@@ -50,8 +50,13 @@ LuminanceRange RangeIn(const QImage& image, const QRect& area) {
   const QRgb* above = nullptr;
   for (int y = inside.top(); y <= inside.bottom(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    // Rows often repeat the one above, and neighbours share a colour: a
+    // colour seen there counts once.
+    if (above != nullptr &&
+        std::equal(line + inside.left(), line + inside.right() + 1, above + inside.left())) {
+      continue;
+    }
     for (int x = inside.left(); x <= inside.right(); ++x) {
-      // Neighbours often share a colour, which counts once.
       if ((x > inside.left() && line[x] == line[x - 1]) ||
           (above != nullptr && line[x] == above[x])) {
         continue;
