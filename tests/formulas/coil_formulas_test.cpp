@@ -5,17 +5,19 @@
 #include "constants.h"
 #include "failures.h"
 #include "formula_failure_test.h"
+#include "rounded_once.h"
 #include "twelve_digits.h"
 
 namespace welvaro::formulas {
 namespace {
 
+using testing::RoundedOnce;
 using testing::TwelveDigits;
 
 TEST(Constants, DeriveFromTheOneFifteenDigitPi) {
   EXPECT_EQ(kTwoPi, 2 * kPi);
-  EXPECT_EQ(kMagneticConstant, 4e-7 * kPi);
-  EXPECT_EQ(kLoopFactor, 0.0002 * kPi);
+  EXPECT_EQ(kMagneticConstant, RoundedOnce(4e-7, mpfr_mul_d, kPi));
+  EXPECT_EQ(kLoopFactor, RoundedOnce(0.0002, mpfr_mul_d, kPi));
   EXPECT_NE(kPi, 3.141592653589793);
   EXPECT_NE(kLoopFactor, 0.000628318530717958);
 }
