@@ -133,8 +133,8 @@ void ColourSchemeTest::ContrastRatio() {
 
 void ColourSchemeTest::ReadableTextColour_data() {
   QTest::addColumn<QColor>("wanted");
-  QTest::addColumn<QColor>("left");
-  QTest::addColumn<QColor>("right");
+  QTest::addColumn<QColor>("background");
+  QTest::addColumn<QColor>("lastRowPixel");
   QTest::addColumn<int>("width");
   QTest::addColumn<QColor>("shown");
   const QColor nearWhite(252, 252, 254);
@@ -155,14 +155,14 @@ void ColourSchemeTest::ReadableTextColour_data() {
 
 void ColourSchemeTest::ReadableTextColour() {
   QFETCH(QColor, wanted);
-  QFETCH(QColor, left);
-  QFETCH(QColor, right);
+  QFETCH(QColor, background);
+  QFETCH(QColor, lastRowPixel);
   QFETCH(int, width);
   QFETCH(QColor, shown);
   QImage beneath(20, 10, QImage::Format_RGB32);
-  beneath.fill(left);
-  // Below nine rows alike: rows that repeat the row above are passed over.
-  beneath.setPixelColor(15, 9, right);
+  beneath.fill(background);
+  // Under nine identical rows, which the judging skips, so the skip must stop at it.
+  beneath.setPixelColor(15, 9, lastRowPixel);
   QCOMPARE(ui::ReadableTextColour(wanted, beneath, QRect(0, 0, width, 10)), shown);
 }
 
