@@ -67,13 +67,8 @@ run() {
   xdotool mousemove 0 0
   LANG=C.UTF-8 LC_ALL= "$program" >/dev/null 2>&1 &
   pid=$!
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "^Welvaro von Tarsimo$" 2>/dev/null | head -1 || true)
-    [[ -n $window ]] && break
-    sleep 0.1
-  done
-  [[ -n $window ]] || { echo "the window of $program did not appear"; exit 1; }
+  window=$(wait_for_window "Welvaro von Tarsimo" 10 "$pid") ||
+    { echo "the window of $program did not appear"; exit 1; }
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$window")"
   grab "$window" window "$folder"

@@ -12,14 +12,10 @@ trap 'kill $program "$xvfb_pid" 2>/dev/null || true; rm -f "$log"' EXIT
 "$@" >"$log" 2>&1 &
 program=$!
 # Long enough for a command that builds first.
-for _ in $(seq 600); do
-  if xdotool search --onlyvisible --name "^Welvaro von Tarsimo$" >/dev/null 2>&1; then
-    echo "run_shows_window: $* shows the window"
-    exit 0
-  fi
-  kill -0 "$program" 2>/dev/null || break
-  sleep 0.1
-done
+if wait_for_window "Welvaro von Tarsimo" 600 "$program" >/dev/null; then
+  echo "run_shows_window: $* shows the window"
+  exit 0
+fi
 cat "$log"
 echo "run_shows_window: $* showed no window" >&2
 exit 1

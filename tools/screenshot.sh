@@ -18,12 +18,9 @@ program=""
 trap 'kill $program "$xvfb_pid" 2>/dev/null || true' EXIT
 "$build/ui/welvaro" >/dev/null 2>&1 &
 program=$!
-window=""
-for _ in $(seq 50); do
-  window=$(xdotool search --name "Welvaro von Tarsimo" 2>/dev/null | head -1) && [[ -n $window ]] && break
-  sleep 0.1
-done
-[[ -n $window ]] || { echo "screenshot: the window did not appear" >&2; exit 1; }
+window=$(wait_for_window "Welvaro von Tarsimo" 10 "$program") ||
+  { echo "screenshot: the window did not appear" >&2; exit 1; }
+# Shown is not yet painted: the first frame follows the map.
 sleep 0.5
 import -window "$window" "$output"
 echo "screenshot: $output"

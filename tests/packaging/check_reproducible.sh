@@ -1,38 +1,45 @@
 #!/usr/bin/env bash
-# Builds the Debian package twice, in two folders one after the other, and
-# requires byte-identical files; where they differ, diffoscope says why.
-# Nothing may depend on the build folder or the time of the build.
-#   check_reproducible.sh <source folder> <build type> <C++ compiler> [toolchain file]
+# Packages a build folder, builds the package again in another folder
+# configured the same way, and requires byte-identical files; where they
+# differ, diffoscope says why. Nothing may depend on the build folder or the
+# time of the build.
+#   check_reproducible.sh <source folder> <build folder> <build type> <C++ compiler>
+#                         <C++ flags> <linker flags> [toolchain file]
 set -euo pipefail
-source=$1 build_type=$2 compiler=$3
+source=$1 build=$2 build_type=$3 compiler=$4 flags=$5 linker_flags=$6
 # A cross build needs its toolchain file again: the compiler alone does not
 # make CMake build for another machine.
 options=()
-[[ -n ${4:-} ]] && options=(--toolchain "$4")
+[[ -n ${7:-} ]] && options=(--toolchain "$7")
 for tool in cpack dpkg-shlibdeps; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# The second folder has a name of another length, the same on every run: a
+# compiler cache then hashes that folder's own absolute paths and hands back
+# only what compiling in that very folder gave before, never the first
+# folder's objects.
+second=$PWD/reproducible
+unset CCACHE_BASEDIR CCACHE_NOHASHDIR CCACHE_IGNOREOPTIONS
+rm -rf "$second"
 
-build_package() {
-  local folder=$scratch/$1
-  cmake -S "$source" -B "$folder" -DCMAKE_BUILD_TYPE="$build_type" -DCMAKE_CXX_COMPILER="$compiler" \
-    -DBUILD_TESTING=OFF "${options[@]}" >/dev/null
-  cmake --build "$folder" --parallel "$(nproc)" >/dev/null
-  cpack --config "$folder/CPackConfig.cmake" -B "$folder/out" >/dev/null
-  find "$folder/out" -maxdepth 1 -name '*.deb'
+package() {
+  cpack --config "$1/CPackConfig.cmake" -B "$2" >/dev/null
+  find "$2" -maxdepth 1 -name '*.deb'
 }
-first=$(build_package first)
-second=$(build_package second-folder)
+first=$(package "$build" "$second/first-package")
+cmake -S "$source" -B "$second" -DCMAKE_BUILD_TYPE="$build_type" -DCMAKE_CXX_COMPILER="$compiler" \
+  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$linker_flags" -DBUILD_TESTING=OFF \
+  "${options[@]}" >/dev/null
+cmake --build "$second" --parallel "$(nproc)" >/dev/null
+again=$(package "$second" "$second/out")
 
-if cmp "$first" "$second"; then
-  echo "reproducible: $(basename "$first") built twice, byte-identical"
+if cmp "$first" "$again"; then
+  echo "reproducible: $(basename "$first") built again in another folder, byte-identical"
   exit 0
 fi
 echo "the two packages differ"
 if command -v diffoscope >/dev/null; then
-  diffoscope --text - "$first" "$second" | head -200 || true
+  diffoscope --text - "$first" "$again" | head -200 || true
 else
   echo "install diffoscope-minimal to see where"
 fi

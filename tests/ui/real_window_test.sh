@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives the built program in a real X11 window with real input: clicks and
 # types with xdotool, reads the result boxes back through the clipboard.
+# Every step waits for what it expects to see, never for a fixed time.
 #   real_window_test.sh <welvaro executable>
 set -euo pipefail
 program=$1
@@ -36,43 +37,55 @@ declare -A centre=(
 
 # start <LANG> [VARIABLE=value...]
 start() {
+  xdotool mousemove 0 0
   env LANG="$1" LC_ALL= "${@:2}" "$program" >"$log" 2>&1 &
   pid=$!
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --name "^Welvaro von Tarsimo$" 2>/dev/null | head -1 || true)
-    [[ -n $window ]] && break
-    sleep 0.1
-  done
-  [[ -n $window ]] || { echo "FAIL: the window did not appear"; cat "$log"; exit 1; }
-  sleep 0.5
+  window=$(wait_for_window "Welvaro von Tarsimo" 30 "$pid") ||
+    { echo "FAIL: the window did not appear"; cat "$log"; exit 1; }
   eval "$(xdotool getwindowgeometry --shell "$window")"
 }
 
 click() {
   read -r x y <<<"${centre[$1]}"
   xdotool mousemove $((X + x)) $((Y + y)) click 1
-  sleep 0.2
 }
 
+# The text of a box, copied through the clipboard. X delivers the input in
+# order, so the copy has happened once the clipboard no longer holds the mark
+# put there before; the boxes read here are never empty.
+unread="(not yet copied)"
 box_text() {
-  xclip -selection clipboard -i /dev/null >/dev/null 2>&1
+  echo -n "$unread" | xclip -selection clipboard -i >/dev/null 2>&1
   click "$1"
   xdotool key ctrl+a ctrl+c
-  sleep 0.2
-  xclip -o -selection clipboard 2>/dev/null || true
+  local text=$unread started=$SECONDS
+  while [[ $text == "$unread" ]] && ((SECONDS - started < 10)); do
+    sleep 0.05
+    text=$(xclip -o -selection clipboard 2>/dev/null || true)
+  done
+  echo "$text"
+}
+
+# expect_box <what> <box> <text>: waits until the box shows the text.
+expect_box() {
+  local text started=$SECONDS
+  text=$(box_text "$2")
+  while [[ $text != "$3" ]] && ((SECONDS - started < 10)); do
+    sleep 0.1
+    text=$(box_text "$2")
+  done
+  check "$1" "$text" "$3"
 }
 
 stop() {
-  # On a loaded machine without a window manager, a close request sent right
-  # after the clipboard read is now and then not acted on (the window stays
-  # mapped, the program idle; a second request closes it). So let the program
-  # settle, and ask again as a user would click the close box again.
-  sleep 1
+  # Without a window manager, a close request sent right after the clipboard
+  # read is now and then not acted on (the window stays mapped, the program
+  # idle); a second request closes it, as a user would click the close box
+  # again.
   local status=0
   for _ in 1 2 3; do
     /usr/bin/python3 "$here/close_window.py" "$window"
-    for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
     kill -0 "$pid" 2>/dev/null || break
   done
   if kill -0 "$pid" 2>/dev/null; then
@@ -85,33 +98,42 @@ stop() {
   pid=""
 }
 
+# Waits until the window is painted and placed as it should be, then reports
+# what check_on_screen.py found.
 on_screen() {
-  /usr/bin/python3 "$here/check_on_screen.py" "$window" || failures=$((failures + 1))
+  local report started=$SECONDS
+  until report=$(/usr/bin/python3 "$here/check_on_screen.py" "$window") ||
+    ((SECONDS - started >= 10)); do
+    sleep 0.1
+  done
+  echo "$report"
+  grep -q "^FAIL" <<<"$report" && failures=$((failures + 1))
+  return 0
 }
 
 start C.UTF-8
 on_screen
+# A mark in the result box, which a calculation would replace.
+click TextFreq2
+xdotool type "-"
 click TextFreq
-xdotool type --delay 20 "7.1"
+xdotool type "7.1"
 xdotool key Return Escape
-sleep 0.3
-check "Enter and Esc in a text box start nothing" "$(box_text TextFreq2)" ""
+click TextWelang
+xdotool type "40"
+xdotool key Tab Return
+expect_box "Tab, then Enter on the button" TextWelang2 "7.50 MHz"
+check "Enter and Esc in a text box start nothing" "$(box_text TextFreq2)" "-"
 click TextFreq
 xdotool key Tab space
-sleep 0.3
-check "Tab, then Space on the button: point locale" "$(box_text TextFreq2)" "42.25 m"
-click TextWelang
-xdotool type --delay 20 "40"
-xdotool key Tab Return
-sleep 0.3
-check "Tab, then Enter on the button" "$(box_text TextWelang2)" "7.50 MHz"
+expect_box "Tab, then Space on the button: point locale" TextFreq2 "42.25 m"
 stop
 
 start de_DE.UTF-8
 click TextFreq
-xdotool type --delay 20 "7,1"
+xdotool type "7,1"
 click CommandFreq
-check "click on the button: comma locale" "$(box_text TextFreq2)" "42,25 m"
+expect_box "click on the button: comma locale" TextFreq2 "42,25 m"
 stop
 
 # The desktop switches from light to dark and back while the program runs, as
@@ -134,6 +156,7 @@ if [[ -e $(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqt6ct.so ]]; the
   pixels() { /usr/bin/python3 "$here/window_pixels.py" "$window"; }
   use_scheme false
   start C.UTF-8 QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$scheme"
+  on_screen
   light=$(pixels)
   use_scheme true
   # qt6ct rereads its configuration a moment after it changes.
@@ -141,9 +164,7 @@ if [[ -e $(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqt6ct.so ]]; the
   for _ in $(seq 20); do
     dark=$(pixels)
     grep -qxF -f <(echo "$light") <<<"$dark" || break
-    sleep 0.5
   done
-  sleep 1
   check "the dark scheme is shown" "$(grep -cxF -f <(echo "$light") <<<"$dark")" 0
   on_screen
   use_scheme false
@@ -153,7 +174,6 @@ if [[ -e $(qtpaths6 --plugin-dir 2>/dev/null)/platformthemes/libqt6ct.so ]]; the
   for _ in $(seq 20); do
     back=$(pixels)
     [[ $(grep -cxF -f <(echo "$light") <<<"$back") == "$(wc -l <<<"$back")" ]] && break
-    sleep 0.5
   done
   check "back in the light scheme, the window as at first" \
     "$(grep -cxF -f <(echo "$light") <<<"$back")" "$(wc -l <<<"$back")"
@@ -169,12 +189,11 @@ start_xvfb 800x600
 if command -v openbox >/dev/null; then
   openbox >/dev/null 2>&1 &
   window_manager=$!
-  sleep 1
+  /usr/bin/python3 "$here/wait_for_window_manager.py"
 else
   echo "SKIP: 800x600 without a window manager: openbox is not installed"
 fi
 start C.UTF-8
-sleep 1
 on_screen
 stop
 
