@@ -95,6 +95,7 @@ stop() {
   fi
   wait "$pid" || status=$?
   check "closing the window ends the program with exit code 0" "$status" 0
+  ((status == 0)) || cat "$log"
   pid=""
 }
 
