@@ -14,12 +14,13 @@ options=()
 for tool in cpack dpkg-shlibdeps; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-# The second folder has a name of another length, the same on every run: a
-# compiler cache then hashes that folder's own absolute paths and hands back
-# only what compiling in that very folder gave before, never the first
-# folder's objects.
-second=$PWD/reproducible
-unset CCACHE_BASEDIR CCACHE_NOHASHDIR CCACHE_IGNOREOPTIONS
+# The second folder lies beside the first, so that a compiler cache that
+# hashes paths relative to the source folder hands the compiler the same
+# relative paths in both. Its own namespace in the cache keeps it from taking
+# the first folder's objects: each of its files is compiled in a folder of
+# that name, now or on an earlier run.
+second=$build-reproduced
+export CCACHE_NAMESPACE=welvaro-reproduced
 rm -rf "$second"
 
 package() {
