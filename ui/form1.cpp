@@ -21,7 +21,7 @@
 
 namespace welvaro::ui {
 Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), notation_(std::move(notation)) {
+    : QWidget(parent), dialogs_(dialogs), notation_(std::move(notation)), announcer_(this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(texts::window::kCaption.toString());
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
