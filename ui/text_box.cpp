@@ -29,7 +29,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 // Tab selects the whole text as the focus arrives, and Qt tells a screen
 // reader of the selection before it tells of the focus: Orca then reads the
 // text twice, first as a selection, then with the box. Selected once the focus
-// is told, before the next paint, the text is read once, with the box.
+// is told, the text is read once, with the box.
 void TextBox::focusInEvent(QFocusEvent* event) {
   const Qt::FocusReason reason = event->reason();
   const bool selectsAll = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
@@ -40,12 +40,8 @@ void TextBox::focusInEvent(QFocusEvent* event) {
   }
   QFocusEvent withoutSelecting(event->type(), Qt::OtherFocusReason);
   QLineEdit::focusInEvent(&withoutSelecting);
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        if (hasFocus() && !hasSelectedText()) selectAll();
-      },
-      Qt::QueuedConnection);
+  // Queued calls run before the next paint.
+  QMetaObject::invokeMethod(this, "selectAll", Qt::QueuedConnection);
 }
 
 // Replaces the selection, or inserts at the cursor, as QLineEdit's paste does,
