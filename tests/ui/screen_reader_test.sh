@@ -79,15 +79,17 @@ hear() {
   return 1
 }
 
-# press <key>...: keys as xdotool names them; "ctrl+Left" holds Control while
-# Orca hears the arrow, as a hand does, so that it takes the move for a word's.
+# press <key>...: keys as xdotool names them, at a brisk typist's pace: keys
+# sent back to back are now and then lost between Orca and the AT-SPI registry.
+# "ctrl+Left" holds Control while Orca hears the arrow, as a hand does, so
+# that it takes the move for a word's.
 press() {
   local key
   for key in "$@"; do
     case $key in
       ctrl+shift+*) xdotool keydown ctrl+shift key "${key#ctrl+shift+}" sleep 0.3 keyup ctrl+shift ;;
       ctrl+*) xdotool keydown ctrl key "${key#ctrl+}" sleep 0.3 keyup ctrl ;;
-      *) xdotool key "$key" ;;
+      *) xdotool key "$key" sleep 0.1 ;;
     esac
   done
 }
@@ -184,10 +186,16 @@ done
 
 mark=$(lines)
 press a b c Tab Return
-hear "a bad entry: the warning" "$mark" "Bitte gib eine gültige Frequenz in Megahertz ein."
+# Its OK button read, the warning has the keyboard.
+hear "a bad entry: the warning" "$mark" "Bitte gib eine gültige Frequenz in Megahertz ein." "OK"
 mark=$(lines)
 press Return
-# Without a window manager nobody gives the window the keyboard back.
+# Without a window manager nobody gives the window the keyboard back once the
+# warning, titled "Welvaro", has gone.
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
+  sleep 0.1
+done
 xdotool windowfocus --sync "$window"
 hear "the warning closed: back on the button" "$mark" "Berechnet die Wellenlänge aus der Frequenz"
 
