@@ -57,7 +57,7 @@ fail() {
 # What Orca has said since line $1 of its log, one utterance a line.
 said_since() {
   tail -n +"$(($1 + 1))" "$log" | grep -a "SPEECH OUTPUT: " |
-    sed -E "s/^.*SPEECH OUTPUT: '//; s/' ?\\[?\\{.*\$//; s/'\$//"
+    sed -E "s/^.*SPEECH OUTPUT: '//; s/'(\\[?\\{.*| .*)?\$//"
 }
 lines() { wc -l <"$log"; }
 
@@ -108,9 +108,9 @@ export SPEECHD_ADDRESS=unix_socket:$socket
 for _ in $(seq 100); do [[ -S $socket ]] && break; sleep 0.1; done
 [[ -S $socket ]] || { echo "FAIL: speech-dispatcher did not start"; cat "$work/speechd.out"; exit 1; }
 
-# Orca writes its debug log through a buffer and flushes it seldom. Its
-# launcher and modules are Python (Orca 43 to 48 at least), and however a
-# release opens the log, Python's open() does it: this opens it line-buffered.
+# Orca writes its debug log through a buffer and flushes it seldom. Orca is
+# Python, its launcher included, so however a release opens the log, Python's
+# open() does it: this one opens it line-buffered.
 cat >"$work/python/sitecustomize.py" <<'EOF'
 import builtins, io, os
 
@@ -149,7 +149,8 @@ fi
 mark=$(lines)
 "$program" >"$work/program.out" 2>&1 &
 program_pid=$!
-window=$(xdotool search --sync --name "^Welvaro von Tarsimo$" | head -1)
+window=$(timeout 20 xdotool search --sync --name "^Welvaro von Tarsimo$" | head -1)
+[[ -n $window ]] || { echo "FAIL: the window did not appear"; cat "$work/program.out"; exit 1; }
 xdotool windowfocus --sync "$window"
 hear "start: the focus in the first box" "$mark" "Frequenz in MHz" \
   "Eingabe der Frequenz in Megahertz"
