@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QWidget>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 namespace welvaro::ui {
 
