@@ -57,7 +57,7 @@ fail() {
 # What Orca has said since line $1 of its log, one utterance a line.
 said_since() {
   tail -n +"$(($1 + 1))" "$log" | grep -a "SPEECH OUTPUT: " |
-    sed -E "s/^.*SPEECH OUTPUT: '//; s/'(\\[?\\{.*| .*)?\$//"
+    sed -E "s/^.*SPEECH OUTPUT: ['\"]//; s/['\"](\\[?\\{.*| .*)?\$//"
 }
 lines() { wc -l <"$log"; }
 
