@@ -10,6 +10,8 @@
 namespace welvaro::ui {
 namespace {
 
+/// What Qt's own interface offers of a line edit, on public ground, with the
+/// pieces of text found by UnitAt and its neighbours.
 class LineEditInterface final : public QAccessibleWidget,
                                 public QAccessibleTextInterface,
                                 public QAccessibleEditableTextInterface {
