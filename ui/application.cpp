@@ -8,6 +8,7 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include "accessible_interfaces.h"
 #include "texts.h"
 #include "window_placement.h"
 
@@ -19,6 +20,7 @@ void SetUpApplication(QApplication& application) {
   QApplication::setApplicationName(texts::window::kApplicationTitle.toString());
   QApplication::setApplicationVersion(QStringLiteral(WELVARO_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("welvaro"));
+  InstallAccessibleInterfaces();
 
   // 64 pixels serve the 32-pixel icon on a high-resolution screen; larger
   // sizes come from the icon theme, and each image here costs start-up time.

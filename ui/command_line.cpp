@@ -2,7 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <string_view>
 
 #include "texts.h"
 
@@ -23,6 +26,33 @@ struct Options {
   }
   QCommandLineParser parser;
 };
+
+struct QtOption {
+  std::u16string_view name;
+  bool takesValue;
+};
+
+// As the reference of QGuiApplication and QApplication lists them, X11's
+// included; each may also be written with two dashes or as name=value.
+constexpr std::array<QtOption, 17> kQtOptions = {{
+    {u"platform", true},
+    {u"platformpluginpath", true},
+    {u"platformtheme", true},
+    {u"plugin", true},
+    {u"qmljsdebugger", false},
+    {u"qwindowgeometry", true},
+    {u"qwindowicon", true},
+    {u"qwindowtitle", true},
+    {u"reverse", false},
+    {u"session", true},
+    {u"display", true},
+    {u"geometry", true},
+    {u"style", true},
+    {u"stylesheet", true},
+    {u"widgetcount", false},
+    {u"nograb", false},
+    {u"dograb", false},
+}};
 
 void SayOnStandardError(const QString& text) {
   std::fputs(qPrintable(QStringLiteral("welvaro: ") + text + u'\n'), stderr);
@@ -61,6 +91,29 @@ bool NothingElseGiven(const QStringList& arguments) {
     return false;
   }
   return true;
+}
+
+QStringList WithoutQtOptions(const QStringList& arguments) {
+  QStringList left = arguments.mid(0, 1);
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    QStringView word = arguments[i];
+    if (!word.startsWith(u'-')) {
+      left << arguments[i];
+      continue;
+    }
+    word = word.mid(word.startsWith(u"--") ? 2 : 1);
+    const qsizetype equals = word.indexOf(u'=');
+    const QStringView name = equals < 0 ? word : word.left(equals);
+    const auto* option = std::ranges::find_if(kQtOptions, [&](const QtOption& qt) {
+      return name == QStringView(qt.name.data(), static_cast<qsizetype>(qt.name.size()));
+    });
+    if (option == kQtOptions.end()) {
+      left << arguments[i];
+    } else if (option->takesValue && equals < 0) {
+      ++i;
+    }
+  }
+  return left;
 }
 
 }  // namespace welvaro::ui

@@ -15,4 +15,9 @@ namespace welvaro::ui {
 /// on standard error.
 [[nodiscard]] bool NothingElseGiven(const QStringList& arguments);
 
+/// The arguments without the options QGuiApplication and QApplication
+/// document as theirs, and their values: what the application would leave of
+/// them, for when it cannot be made.
+[[nodiscard]] QStringList WithoutQtOptions(const QStringList& arguments);
+
 }  // namespace welvaro::ui

@@ -21,7 +21,7 @@
 
 namespace welvaro::ui {
 Form1::Form1(Dialogs& dialogs, RegionalNotation notation, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), notation_(std::move(notation)) {
+    : QWidget(parent), dialogs_(dialogs), notation_(std::move(notation)), announcer_(this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(texts::window::kCaption.toString());
   setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
@@ -49,7 +49,6 @@ void Form1::BuildControls() {
   std::ranges::sort(rows, {}, [](const ControlRow* row) {
     return row->paintingPlace ? std::pair(0, *row->paintingPlace) : std::pair(1, *row->tabPlace);
   });
-  std::vector<std::pair<QLabel*, TextBoxId>> boxLabels;
   std::vector<QWidget*> tabSequence;
   for (const ControlRow* row : rows) {
     QWidget* control = BuildControl(*row, this);
@@ -58,7 +57,6 @@ void Form1::BuildControls() {
       captions_.emplace_back(qobject_cast<QLabel*>(control), row->colour);
     }
     if (row->tabPlace) tabSequence.push_back(control);
-    if (row->labels) boxLabels.emplace_back(qobject_cast<QLabel*>(control), *row->labels);
     if (row->textBox) textBoxes_.Fill(*row->textBox, qobject_cast<QLineEdit*>(control));
     if (row->composedLabel)
       composedLabels_.Fill(*row->composedLabel, qobject_cast<QLabel*>(control));
@@ -66,7 +64,6 @@ void Form1::BuildControls() {
       connect(qobject_cast<QPushButton*>(control), &QPushButton::clicked, this, row->action);
     }
   }
-  for (const auto& [label, box] : boxLabels) label->setBuddy(textBoxes_[box]);
   for (std::size_t i = 1; i < tabSequence.size(); ++i) {
     setTabOrder(tabSequence[i - 1], tabSequence[i]);
   }

@@ -3,11 +3,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "announcer.h"
 #include "background_picture.h"
 #include "control_slots.h"
 #include "dialogs.h"
@@ -44,6 +46,12 @@ class Form1 final : public QWidget {
   void CommandFreqClick();
   void CommandWelangClick();
   void CommandCalcClick();
+  struct Result {
+    TextBoxId box;
+    QStringView quantity;
+    QString text;
+  };
+  void ShowResults(std::initializer_list<Result> results);
   template <std::size_t N, typename Compute>
   void CalculateFromBoxes(const std::array<QLineEdit*, N>& inputs, QStringView warning,
                           Compute compute);
@@ -59,6 +67,7 @@ class Form1 final : public QWidget {
 
   Dialogs& dialogs_;
   RegionalNotation notation_;
+  Announcer announcer_;
   ControlSlots<QLineEdit, TextBoxId> textBoxes_;
   ControlSlots<QLabel, ComposedLabelId> composedLabels_;
   std::vector<std::pair<QLabel*, TextColour>> captions_;

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   if (const std::optional<int> answered = welvaro::ui::AnswerInformationOptions(argc, argv)) {
     return *answered;
   }
-  std::optional<welvaro::ui::WindowSystemCheck> check(std::in_place);
+  std::optional<welvaro::ui::WindowSystemCheck> check(std::in_place, argc, argv);
   QApplication application(argc, argv);
   check.reset();
   if (!welvaro::ui::NothingElseGiven(QCoreApplication::arguments())) return EXIT_FAILURE;

@@ -1,6 +1,8 @@
 #include "text_box.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <cstdlib>
@@ -22,6 +24,24 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 void TextBox::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste) && !isReadOnly() && PasteLargeWithoutHistory()) return;
   QLineEdit::keyPressEvent(event);
+}
+
+// Tab selects the whole text as the focus arrives, and Qt tells a screen
+// reader of the selection before it tells of the focus: Orca then reads the
+// text twice, first as a selection, then with the box. Selected once the focus
+// is told, the text is read once, with the box.
+void TextBox::focusInEvent(QFocusEvent* event) {
+  const Qt::FocusReason reason = event->reason();
+  const bool selectsAll = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                          reason == Qt::ShortcutFocusReason;
+  if (!selectsAll || !QAccessible::isActive()) {
+    QLineEdit::focusInEvent(event);
+    return;
+  }
+  QFocusEvent withoutSelecting(event->type(), Qt::OtherFocusReason);
+  QLineEdit::focusInEvent(&withoutSelecting);
+  // Queued calls run before the next paint.
+  QMetaObject::invokeMethod(this, "selectAll", Qt::QueuedConnection);
 }
 
 // Replaces the selection, or inserts at the cursor, as QLineEdit's paste does,

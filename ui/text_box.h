@@ -17,6 +17,7 @@ class TextBox final : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   bool PasteLargeWithoutHistory();

@@ -102,6 +102,15 @@ inline constexpr QStringView kLoopLead = u"Die Induktivität der Loop-Antenne be
 inline constexpr QStringView kLoopUnit = u" µH";
 }  // namespace results
 
+// What a screen reader says when results are written: each quantity, then its box's text.
+namespace announcements {
+inline constexpr QStringView kWavelength = u"Wellenlänge: ";
+inline constexpr QStringView kFrequency = u"Frequenz: ";
+inline constexpr QStringView kLengthWithoutCorrection = u"Gesamtlänge ohne Korrektur: ";
+inline constexpr QStringView kLengthWithCorrection = u"Gesamtlänge mit Korrektur: ";
+inline constexpr QStringView kSeparator = u", ";
+}  // namespace announcements
+
 // What a screen reader says for each control that takes the focus.
 namespace accessibility {
 struct AccessibleText {

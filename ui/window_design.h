@@ -62,8 +62,6 @@ struct ControlRow {
   std::optional<int> paintingPlace{};
   std::optional<ShapeStyle> shape{};
   texts::accessibility::AccessibleText accessible{};
-  /// A label beside a text box names that box for screen readers.
-  std::optional<TextBoxId> labels{};
   std::optional<TextBoxId> textBox{};
   std::optional<ComposedLabelId> composedLabel{};
   void (Form1::*action)() = nullptr;

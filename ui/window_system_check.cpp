@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "command_line.h"
+
 namespace welvaro::ui {
 namespace {
 
@@ -20,12 +22,14 @@ struct HeldMessage {
 
 QtMessageHandler previousHandler = nullptr;
 std::vector<HeldMessage> heldMessages;
+QStringList givenArguments;
 
 void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type != QtFatalMsg) {
     heldMessages.push_back({type, QByteArray(context.category), message});
     return;
   }
+  if (!NothingElseGiven(WithoutQtOptions(givenArguments))) std::_Exit(EXIT_FAILURE);
   // The first warning names the cause ("could not connect to display :1");
   // Qt's fatal message says only that no plugin could start.
   const QString cause = heldMessages.empty() ? message : heldMessages.front().text;
@@ -37,10 +41,14 @@ void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString
 
 }  // namespace
 
-WindowSystemCheck::WindowSystemCheck() { previousHandler = qInstallMessageHandler(HoldOrFail); }
+WindowSystemCheck::WindowSystemCheck(int argc, char** argv) {
+  for (int i = 0; i < argc; ++i) givenArguments << QString::fromLocal8Bit(argv[i]);
+  previousHandler = qInstallMessageHandler(HoldOrFail);
+}
 
 WindowSystemCheck::~WindowSystemCheck() {
   qInstallMessageHandler(previousHandler);
+  givenArguments.clear();
   for (const auto& [type, category, text] : std::exchange(heldMessages, {})) {
     const QMessageLogger logger(nullptr, 0, nullptr, category.constData());
     switch (type) {

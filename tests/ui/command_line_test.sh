@@ -60,6 +60,14 @@ case_ "no display: one line, no abort" 1 "" "^welvaro: cannot open a window: .*d
   QT_QPA_PLATFORM=xcb "$program"
 case_ "no such platform: one line, no abort" 1 "" "^welvaro: cannot open a window: .*nowhere" 1 -- \
   "$program" -platform nowhere
+case_ "no display: an unknown option named" 1 "" "^welvaro: Unknown option 'no-such-option'\.$" 1 -- \
+  QT_QPA_PLATFORM=xcb "$program" --no-such-option
+case_ "no display: an unknown option beside Qt's own named" 1 "" "^welvaro: Unknown option 'frob'\.$" 1 -- \
+  "$program" -platform xcb --style=fusion -qwindowtitle "a title" -reverse -frob
+case_ "no display: an argument the program does not take named" 1 "" \
+  "^welvaro: Unexpected argument 'x'\.$" 1 -- QT_QPA_PLATFORM=xcb "$program" x
+case_ "no display: Qt's own options alone, no window" 1 "" "^welvaro: cannot open a window: " 1 -- \
+  "$program" -platform xcb -style fusion --qwindowgeometry 100x100 -widgetcount
 # Qt's own options still reach Qt: the program runs until it is stopped.
 case_ "-platform offscreen starts the window" 124 "" "*" "*" -- \
   timeout 3 "$program" -platform offscreen -reverse

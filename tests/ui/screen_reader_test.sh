@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# Listens to the program as a blind user does: Debian's Orca reads the window
+# on an Xvfb display of its own and speaks through speech-dispatcher's dummy
+# output; what it says is read from its debug log (its SPEECH OUTPUT lines).
+#   screen_reader_test.sh <welvaro executable>
+# Each run has its own D-Bus session, AT-SPI bus, speech-dispatcher and Orca.
+set -uo pipefail
+program=$(realpath "$1")
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+if [[ ${2:-} != --in-session ]]; then
+  for tool in orca speech-dispatcher dbus-run-session Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  done
+  [[ -x /usr/lib/speech-dispatcher-modules/sd_dummy ]] ||
+    { echo "SKIP: speech-dispatcher's dummy output module is not installed"; exit 77; }
+  # shellcheck source=../../tools/start_xvfb.sh
+  source "$here/../../tools/start_xvfb.sh"
+  start_xvfb
+  # The session's own daemons talk on standard error; shown when it fails.
+  daemons=$(mktemp)
+  trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -f "$daemons"' EXIT
+  status=0
+  env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS \
+    dbus-run-session -- "$0" "$program" --in-session 2>"$daemons" || status=$?
+  ((status == 0 || status == 77)) || sed 's/^/  stderr: /' "$daemons" | tail -20
+  exit "$status"
+fi
+
+work=$(mktemp -d)
+log=$work/orca.log
+orca_pid="" speechd_pid="" program_pid=""
+stop() {
+  # Orca refuses to start while another of the user's runs, a zombie included:
+  # each process is waited for.
+  for pid in $program_pid $orca_pid $speechd_pid; do
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
+  rm -rf "$work"
+}
+trap stop EXIT
+
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config
+export XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache GSETTINGS_BACKEND=memory
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+unset LANGUAGE
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" \
+  "$work/speechd" "$work/python"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+failures=0
+fail() {
+  echo "FAIL: $1"
+  failures=$((failures + 1))
+}
+
+# What Orca has said since line $1 of its log, one utterance a line.
+said_since() {
+  tail -n +"$(($1 + 1))" "$log" | grep -a "SPEECH OUTPUT: " |
+    sed -E "s/^.*SPEECH OUTPUT: ['\"]//; s/['\"](\\[?\\{.*| .*)?\$//"
+}
+lines() { wc -l <"$log"; }
+
+# hear <what> <since line> <text>...: waits until Orca has said every text
+# (each a part of one utterance) since that line, for ten seconds at most.
+hear() {
+  local what=$1 since=$2 text missing
+  shift 2
+  for _ in $(seq 100); do
+    missing=()
+    for text in "$@"; do
+      said_since "$since" | grep -qF -- "$text" || missing+=("$text")
+    done
+    ((${#missing[@]} == 0)) && { echo "ok: $what"; return 0; }
+    sleep 0.1
+  done
+  fail "$what: not heard: ${missing[*]}"
+  said_since "$since" | sed 's/^/  heard: /' | tail -15
+  return 1
+}
+
+# press <key>...: keys as xdotool names them, at a brisk typist's pace: keys
+# sent back to back are now and then lost between Orca and the AT-SPI registry.
+# "ctrl+Left" holds Control while Orca hears the arrow, as a hand does, so
+# that it takes the move for a word's.
+press() {
+  local key
+  for key in "$@"; do
+    case $key in
+      ctrl+shift+*) xdotool keydown ctrl+shift key "${key#ctrl+shift+}" sleep 0.3 keyup ctrl+shift ;;
+      ctrl+*) xdotool keydown ctrl key "${key#ctrl+}" sleep 0.3 keyup ctrl ;;
+      *) xdotool key "$key" sleep 0.1 ;;
+    esac
+  done
+}
+
+cat >"$work/speechd/speechd.conf" <<'EOF'
+AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+EOF
+socket=$XDG_RUNTIME_DIR/speechd.sock
+speech-dispatcher --run-single --timeout 0 --config-dir "$work/speechd" \
+  --communication-method unix_socket --socket-path "$socket" >"$work/speechd.out" 2>&1 &
+speechd_pid=$!
+export SPEECHD_ADDRESS=unix_socket:$socket
+for _ in $(seq 100); do [[ -S $socket ]] && break; sleep 0.1; done
+[[ -S $socket ]] || { echo "FAIL: speech-dispatcher did not start"; cat "$work/speechd.out"; exit 1; }
+
+# Orca writes its debug log through a buffer and flushes it seldom. Orca is
+# Python, its launcher included, so however a release opens the log, Python's
+# open() does it: this one opens it line-buffered.
+cat >"$work/python/sitecustomize.py" <<'EOF'
+import builtins, io, os
+
+_log = os.environ["WELVARO_ORCA_LOG"]
+_open = builtins.open
+
+
+def _open_log_line_buffered(file, mode="r", buffering=-1, *args, **kwargs):
+    if isinstance(file, str) and "w" in mode and os.path.abspath(file) == _log:
+        buffering = 1
+    return _open(file, mode, buffering, *args, **kwargs)
+
+
+builtins.open = io.open = _open_log_line_buffered
+EOF
+: >"$log"
+WELVARO_ORCA_LOG=$log PYTHONPATH=$work/python \
+  orca --disable=key-echo --debug-file="$log" >"$work/orca.out" 2>&1 &
+orca_pid=$!
+for _ in $(seq 200); do
+  grep -q "SPEECH OUTPUT" "$log" && break
+  kill -0 "$orca_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if ! grep -q "SPEECH OUTPUT" "$log"; then
+  if grep -qi "already running" "$work/orca.out"; then
+    echo "SKIP: another Orca runs for this user, and Orca starts only once: $(head -1 "$work/orca.out")"
+    exit 77
+  fi
+  echo "FAIL: Orca did not start"
+  cat "$work/orca.out"
+  tail -20 "$log"
+  exit 1
+fi
+
+mark=$(lines)
+"$program" >"$work/program.out" 2>&1 &
+program_pid=$!
+window=$(timeout 20 xdotool search --sync --name "^Welvaro von Tarsimo$" | head -1)
+[[ -n $window ]] || { echo "FAIL: the window did not appear"; cat "$work/program.out"; exit 1; }
+xdotool windowfocus --sync "$window"
+hear "start: the focus in the first box" "$mark" "Frequenz in MHz" \
+  "Eingabe der Frequenz in Megahertz"
+
+# Once round the window. Each control is known by its description; its name
+# is what Orca says first of it, and no two may sound the same.
+declare -a names=(
+  "Wellenlänge" "Wellenlänge, Ergebnis" "Wellenlänge in Meter" "Frequenz" "Frequenz, Ergebnis"
+  "Dipol: Frequenz in MHz" "Drahtdicke in mm" "Berechne" "Gesamtlänge ohne Korrektur, Ergebnis"
+  "Gesamtlänge mit Korrektur, Ergebnis" "Spule berechnen" "Resonanzfrequenz" "Loop berechnen"
+  "Frequenz in MHz")
+declare -a descriptions=(
+  "Berechnet die Wellenlänge aus der Frequenz" "Die berechnete Wellenlänge in Meter"
+  "Eingabe der Wellenlänge in Meter" "Berechnet die Frequenz aus der Wellenlänge"
+  "Die berechnete Frequenz in Megahertz" "Eingabe der Frequenz des Dipols in Megahertz"
+  "Eingabe der Drahtdicke in Millimeter"
+  "Berechnet die Gesamtlänge des Dipols ohne und mit Verkürzungsfaktor"
+  "Die Gesamtlänge des Dipols ohne Korrektur in Meter"
+  "Die Gesamtlänge des Dipols mit Verkürzungsfaktor in Meter"
+  "Fragt Durchmesser, Länge und Windungen ab und zeigt die Induktivität der Luftspule"
+  "Fragt Induktivität und Kapazität ab und zeigt die Resonanzfrequenz"
+  "Fragt Loop- und Drahtdurchmesser ab und zeigt die Induktivität der Loop"
+  "Eingabe der Frequenz in Megahertz")
+declare -A heard_as=()
+for i in "${!names[@]}"; do
+  mark=$(lines)
+  press Tab
+  hear "Tab $((i + 1)) reaches ${names[i]}" "$mark" "${descriptions[i]}" || continue
+  first=$(said_since "$mark" | grep -v ' $' | head -1)
+  [[ $first == "${names[i]} "* ]] || fail "Tab $((i + 1)): heard '$first', not the name '${names[i]}'"
+  [[ -z ${heard_as[$first]:-} ]] || fail "'${names[i]}' sounds like '${heard_as[$first]}': '$first'"
+  heard_as[$first]=${names[i]}
+done
+
+mark=$(lines)
+press a b c Tab Return
+# Its OK button read, the warning has the keyboard.
+hear "a bad entry: the warning" "$mark" "Bitte gib eine gültige Frequenz in Megahertz ein." "OK"
+mark=$(lines)
+press Return
+# Without a window manager nobody gives the window the keyboard back once the
+# warning, titled "Welvaro", has gone.
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool windowfocus --sync "$window"
+hear "the warning closed: back on the button" "$mark" "Berechnet die Wellenlänge aus der Frequenz"
+
+results=$(lines)
+press shift+Tab 7 period 1 Tab Return
+hear "a result spoken" "$results" "Wellenlänge: 42.25 m"
+mark=$(lines)
+press Tab Tab Tab Tab Tab 7 period 1 Tab 2 Tab Return
+hear "two results spoken together" "$mark" \
+  "Gesamtlänge ohne Korrektur: 21.127 m, Gesamtlänge mit Korrektur: 21.125 m"
+
+# The focus stayed on the button: Tab goes on to the first result box.
+mark=$(lines)
+press Tab
+hear "the focus stayed on Berechne" "$mark" "Gesamtlänge ohne Korrektur, Ergebnis" "21.127 m"
+times=$(said_since "$mark" | grep -cF "21.127")
+((times == 1)) || fail "the focused box's value was said $times times, not once"
+for result in "Wellenlänge: 42.25 m" "Gesamtlänge ohne Korrektur: 21.127 m"; do
+  times=$(said_since "$results" | grep -cF "$result")
+  ((times == 1)) || fail "'$result' was said $times times, not once"
+done
+
+# Word by word and to either end in a filled box, with Orca's own commands
+# for the word and the line (desktop layout); the program must still answer.
+press End ctrl+Left ctrl+Left ctrl+Right ctrl+Right ctrl+Right ctrl+shift+Left \
+  ctrl+shift+Right Home ctrl+Right End KP_Begin KP_Up
+mark=$(lines)
+press Tab
+hear "after the word moves the program still answers" "$mark" \
+  "Gesamtlänge mit Korrektur, Ergebnis" "21.125 m"
+
+# A dialog calculator: each prompt read with its question, the result as its
+# message opens.
+mark=$(lines)
+press Tab Tab Tab Return
+hear "the loop's first prompt" "$mark" "Bitte gib den Durchmesser der Loop-Antenne in Millimetern ein:"
+mark=$(lines)
+press 1 0 0 0 Return
+hear "the loop's second prompt" "$mark" \
+  "Bitte gib den Drahtdurchmesser der Loop-Antenne in Millimetern ein:"
+mark=$(lines)
+press 2 0 Return
+hear "the loop's result" "$mark" "Die Induktivität der Loop-Antenne beträgt: 2.508 µH"
+
+if ((failures)); then
+  echo "$failures failures; Orca's log ends:"
+  tail -n 40 "$log" | sed 's/^/  /'
+  exit 1
+fi
+echo "screen reader: all heard"
