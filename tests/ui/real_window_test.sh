@@ -35,10 +35,16 @@ declare -A centre=(
   [TextWelang]="248 92" [CommandWelang]="400 92" [TextWelang2]="552 92"
 )
 
+# Under AddressSanitizer, LeakSanitizer's own tracer now and then crashes as
+# the real program ends ("Tracer caught signal 11"), with GCC 12 and clang 14
+# alike; the leak rules are checked by every other test of that build.
+leak_check=()
+[[ -n ${ASAN_OPTIONS:-} ]] && leak_check=(ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0")
+
 # start <LANG> [VARIABLE=value...]
 start() {
   xdotool mousemove 0 0
-  env LANG="$1" LC_ALL= "${@:2}" "$program" >"$log" 2>&1 &
+  env LANG="$1" LC_ALL= "${leak_check[@]}" "${@:2}" "$program" >"$log" 2>&1 &
   pid=$!
   window=$(wait_for_window "Welvaro von Tarsimo" 30 "$pid") ||
     { echo "FAIL: the window did not appear"; cat "$log"; exit 1; }

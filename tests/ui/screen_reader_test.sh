@@ -149,8 +149,8 @@ fi
 mark=$(lines)
 "$program" >"$work/program.out" 2>&1 &
 program_pid=$!
-window=$(timeout 20 xdotool search --sync --name "^Welvaro von Tarsimo$" | head -1)
-[[ -n $window ]] || { echo "FAIL: the window did not appear"; cat "$work/program.out"; exit 1; }
+window=$(wait_for_window "Welvaro von Tarsimo" 20 "$program_pid") ||
+  { echo "FAIL: the window did not appear"; cat "$work/program.out"; exit 1; }
 xdotool windowfocus --sync "$window"
 hear "start: the focus in the first box" "$mark" "Frequenz in MHz" \
   "Eingabe der Frequenz in Megahertz"
