@@ -7,6 +7,8 @@
 set -uo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=../../tools/start_xvfb.sh
+source "$here/../../tools/start_xvfb.sh"
 
 if [[ ${2:-} != --in-session ]]; then
   for tool in orca speech-dispatcher dbus-run-session Xvfb xdotool; do
@@ -14,8 +16,6 @@ if [[ ${2:-} != --in-session ]]; then
   done
   [[ -x /usr/lib/speech-dispatcher-modules/sd_dummy ]] ||
     { echo "SKIP: speech-dispatcher's dummy output module is not installed"; exit 77; }
-  # shellcheck source=../../tools/start_xvfb.sh
-  source "$here/../../tools/start_xvfb.sh"
   start_xvfb
   # The session's own daemons talk on standard error; shown when it fails.
   daemons=$(mktemp)
