@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: interaction_probe <welvaro executable>\n");
     return 2;
   }
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = bench::OpenDisplay();
   if (display == nullptr) {
     std::fprintf(stderr, "interaction_probe: no X display\n");
     return 2;

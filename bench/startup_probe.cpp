@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const char* name = argv[first];
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = bench::OpenDisplay();
   if (display == nullptr) {
     std::fprintf(stderr, "startup_probe: no X display\n");
     return 2;

@@ -2,12 +2,34 @@
 
 #include <X11/Xutil.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace bench {
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+namespace {
+
+int IgnoreVanishedWindows(Display* display, XErrorEvent* error) {
+  if (error->error_code == BadWindow || error->error_code == BadDrawable ||
+      error->error_code == BadMatch) {
+    return 0;
+  }
+  char text[256];
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "X error: %s (request %d)\n", text, error->request_code);
+  std::exit(1);
+}
+
+}  // namespace
+
+Display* OpenDisplay() {
+  XSetErrorHandler(IgnoreVanishedWindows);
+  return XOpenDisplay(nullptr);
 }
 
 Window FindViewableWindow(Display* display, const char* name, Window except) {

@@ -10,6 +10,11 @@ using Clock = std::chrono::steady_clock;
 
 double MillisecondsSince(Clock::time_point start);
 
+/// The default display, where a window closed between being listed and being read
+/// (a dialog dismissed, a window another client withdrew) makes the call fail
+/// instead of ending the probe; nullptr when there is none.
+Display* OpenDisplay();
+
 /// The viewable top-level window titled `name`, other than `except`; 0 if none.
 Window FindViewableWindow(Display* display, const char* name, Window except = 0);
 
