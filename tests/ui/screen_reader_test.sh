@@ -32,9 +32,14 @@ log=$work/orca.log
 orca_pid="" speechd_pid="" program_pid=""
 stop() {
   # Orca refuses to start while another of the user's runs, a zombie included:
-  # each process is waited for.
+  # each process is waited for. Orca now and then ignores the request to end.
+  local pid watchdog
   for pid in $program_pid $orca_pid $speechd_pid; do
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null || continue
+    (sleep 5 && kill -KILL "$pid") >/dev/null 2>&1 &
+    watchdog=$!
+    wait "$pid" 2>/dev/null
+    kill "$watchdog" 2>/dev/null
   done
   rm -rf "$work"
 }
