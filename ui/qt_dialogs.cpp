@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTextEdit>
+#include <QVersionNumber>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -41,6 +43,17 @@ class MessageBox {
              text, QMessageBox::Ok, owner) {
     box_.setTextFormat(Qt::PlainText);
     box_.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Orca 43 and 48 read a message box's text from its label on Qt 6.4 and
+    // 6.8; on Qt 6.11 Orca 51 says only the title and the OK button, and reads
+    // the text where it is given as a description: of an alert (a warning),
+    // and of the focused button in a dialog without an icon. Given on the
+    // older versions too, the text would be said twice.
+    if (QLibraryInfo::version() >= QVersionNumber(6, 9)) {
+      QWidget* described = icon == MessageIcon::Warning
+                               ? static_cast<QWidget*>(&box_)
+                               : static_cast<QWidget*>(box_.button(QMessageBox::Ok));
+      described->setAccessibleDescription(text);
+    }
   }
 
   QMessageBox& Box() { return box_; }

@@ -65,6 +65,15 @@ said_since() {
     sed -E "s/^.*SPEECH OUTPUT: ['\"]//; s/['\"](\\[?\\{.*| .*)?\$//"
 }
 lines() { wc -l <"$log"; }
+# said_once <since line> <text>...: each text in one utterance only.
+said_once() {
+  local since=$1 text times
+  shift
+  for text in "$@"; do
+    times=$(said_since "$since" | grep -cF -- "$text")
+    ((times == 1)) || fail "'$text' was said $times times, not once"
+  done
+}
 
 # hear <what> <since line> <text>...: waits until Orca has said every text
 # (each a part of one utterance) since that line, for ten seconds at most.
@@ -208,10 +217,7 @@ press Tab
 hear "the focus stayed on Berechne" "$mark" "Gesamtlänge ohne Korrektur, Ergebnis" "21.127 m"
 times=$(said_since "$mark" | grep -cF "21.127")
 ((times == 1)) || fail "the focused box's value was said $times times, not once"
-for result in "Wellenlänge: 42.25 m" "Gesamtlänge ohne Korrektur: 21.127 m"; do
-  times=$(said_since "$results" | grep -cF "$result")
-  ((times == 1)) || fail "'$result' was said $times times, not once"
-done
+said_once "$results" "Wellenlänge: 42.25 m" "Gesamtlänge ohne Korrektur: 21.127 m"
 
 # Word by word and to either end in a filled box, with Orca's own commands
 # for the word and the line (desktop layout); the program must still answer.
@@ -234,6 +240,8 @@ hear "the loop's second prompt" "$mark" \
 mark=$(lines)
 press 2 0 Return
 hear "the loop's result" "$mark" "Die Induktivität der Loop-Antenne beträgt: 2.508 µH"
+said_once 0 "Bitte gib eine gültige Frequenz in Megahertz ein." \
+  "Die Induktivität der Loop-Antenne beträgt: 2.508 µH"
 
 if ((failures)); then
   echo "$failures failures; Orca's log ends:"
