@@ -50,7 +50,7 @@ class MessageBox {
     // older versions too, the text would be said twice.
     if (QLibraryInfo::version() >= QVersionNumber(6, 9)) {
       QWidget* described = icon == MessageIcon::Warning
-                               ? static_cast<QWidget*>(&box_)
+                               ? &box_
                                : static_cast<QWidget*>(box_.button(QMessageBox::Ok));
       described->setAccessibleDescription(text);
     }
