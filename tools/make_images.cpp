@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QList>
 #include <cstdio>
 #include <cstdlib>
 
@@ -53,12 +54,43 @@ void Write(const QDir& folder, const QString& name, const QByteArray& bytes) {
   std::printf("%s: %lld bytes\n", qPrintable(name), static_cast<long long>(bytes.size()));
 }
 
-void WritePng(const QDir& folder, const QString& name, const QImage& image) {
+QByteArray EncodePng(const QImage& image) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "png");
-  Write(folder, name, bytes);
+  return bytes;
+}
+
+void AppendLittleEndian(QByteArray& bytes, quint32 value, int size) {
+  for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
+}
+
+/// A Windows icon file holding the images as PNG, which Windows reads in
+/// icons of every size since Vista.
+QByteArray EncodeIco(const QList<QImage>& images) {
+  constexpr int kHeaderBytes = 6;
+  constexpr int kEntryBytes = 16;
+  QByteArray header;
+  AppendLittleEndian(header, 0, 2);  // reserved
+  AppendLittleEndian(header, 1, 2);  // an icon, not a cursor
+  AppendLittleEndian(header, static_cast<quint32>(images.size()), 2);
+  QByteArray data;
+  quint32 offset = kHeaderBytes + kEntryBytes * static_cast<quint32>(images.size());
+  for (const QImage& image : images) {
+    const QByteArray png = EncodePng(image);
+    // Width and height 256 are written as 0.
+    header.append(static_cast<char>(image.width() & 0xff));
+    header.append(static_cast<char>(image.height() & 0xff));
+    AppendLittleEndian(header, 0, 2);   // no palette, reserved
+    AppendLittleEndian(header, 1, 2);   // colour planes
+    AppendLittleEndian(header, 32, 2);  // bits per pixel
+    AppendLittleEndian(header, static_cast<quint32>(png.size()), 4);
+    AppendLittleEndian(header, offset, 4);
+    offset += static_cast<quint32>(png.size());
+    data.append(png);
+  }
+  return header + data;
 }
 
 }  // namespace
@@ -78,11 +110,16 @@ int main(int argc, char** argv) {
 
   const QImage small = DrawPaletteIcon(16);
   const QImage large = DrawPaletteIcon(32);
-  WritePng(folder, QStringLiteral("welvaro-16.png"), small);
-  WritePng(folder, QStringLiteral("welvaro-32.png"), large);
+  Write(folder, QStringLiteral("welvaro-16.png"), EncodePng(small));
+  Write(folder, QStringLiteral("welvaro-32.png"), EncodePng(large));
+  QList<QImage> windowsIcon{small, large};
   for (int size : {48, 64, 256}) {
-    WritePng(folder, QStringLiteral("welvaro-%1.png").arg(size), DrawIcon(size));
+    const QImage icon = DrawIcon(size);
+    Write(folder, QStringLiteral("welvaro-%1.png").arg(size), EncodePng(icon));
+    if (size != 64) windowsIcon.append(icon);
   }
   Write(folder, QStringLiteral("welvaro.svg"), IconSvg());
+  // The program file's icon on Windows, shown by Explorer and the taskbar.
+  Write(folder, QStringLiteral("welvaro.ico"), EncodeIco(windowsIcon));
   return EXIT_SUCCESS;
 }
