@@ -20,16 +20,21 @@ namespace {
 constexpr bool kLongDoubleIsX87 = true;
 
 /// Keeps the status as it was across the square root and the logarithm,
-/// which come from MPFR and may set conditions of their own.
+/// which come from MPFR and may set conditions of their own. Raised again
+/// rather than restored with fesetexceptflag, whose MinGW-w64 12 version
+/// unmasks exceptions on Windows, so that the next x87 step traps.
 class StatusKeeper {
  public:
-  StatusKeeper() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  ~StatusKeeper() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+  StatusKeeper() : saved_(std::fetestexcept(FE_ALL_EXCEPT)) {}
+  ~StatusKeeper() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(saved_);
+  }
   StatusKeeper(const StatusKeeper&) = delete;
   StatusKeeper& operator=(const StatusKeeper&) = delete;
 
  private:
-  std::fexcept_t saved_{};
+  int saved_;
 };
 
 /// Out of line, and through a volatile, so that the compiler neither folds a
