@@ -6,11 +6,13 @@
 #include "application.h"
 #include "command_line.h"
 #include "form1.h"
+#include "parent_console.h"
 #include "qt_dialogs.h"
 #include "regional_settings.h"
 #include "window_system_check.h"
 
 int main(int argc, char** argv) {
+  welvaro::ui::WriteToParentConsole();
   if (const std::optional<int> answered = welvaro::ui::AnswerInformationOptions(argc, argv)) {
     return *answered;
   }
