@@ -2,8 +2,18 @@
 # Drives the built program in a real X11 window with real input: clicks and
 # types with xdotool, reads the result boxes back through the clipboard.
 # Every step waits for what it expects to see, never for a fixed time.
-#   real_window_test.sh <welvaro executable>
+#   real_window_test.sh [--wine] <welvaro executable>
+# With --wine the program is the Windows build, started by Wine in the prefix
+# the environment names; what only a Linux desktop does (qt6ct's schemes, an
+# X11 window manager's frame) is left to the Linux build.
 set -euo pipefail
+launcher=() point_locale=C.UTF-8 frame=()
+if [[ $1 == --wine ]]; then
+  # Wine takes its regions from the Unix locale names, which C is none of,
+  # and draws the window's frame itself, out of X's sight.
+  launcher=(wine) point_locale=en_US.UTF-8 frame=(--unframed)
+  shift
+fi
 program=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 for tool in Xvfb xdotool xclip; do
@@ -33,6 +43,7 @@ check() {
 declare -A centre=(
   [TextFreq]="248 60" [CommandFreq]="400 60" [TextFreq2]="552 60"
   [TextWelang]="248 92" [CommandWelang]="400 92" [TextWelang2]="552 92"
+  [CommandLoopInduk]="104 468"
 )
 
 # Under AddressSanitizer, LeakSanitizer's own tracer now and then crashes as
@@ -44,7 +55,7 @@ leak_check=()
 # start <LANG> [VARIABLE=value...]
 start() {
   xdotool mousemove 0 0
-  env LANG="$1" LC_ALL= "${leak_check[@]}" "${@:2}" "$program" >"$log" 2>&1 &
+  env LANG="$1" LC_ALL= "${leak_check[@]}" "${@:2}" "${launcher[@]}" "$program" >"$log" 2>&1 &
   pid=$!
   window=$(wait_for_window "Welvaro von Tarsimo" 30 "$pid") ||
     { echo "FAIL: the window did not appear"; cat "$log"; exit 1; }
@@ -83,6 +94,34 @@ expect_box() {
   check "$1" "$text" "$3"
 }
 
+# expect_message <what> <text>: waits for a message box, checks the text it
+# copies with Ctrl+C and closes it with Enter.
+expect_message() {
+  local message text=$unread started=$SECONDS
+  echo -n "$unread" | xclip -selection clipboard -i >/dev/null 2>&1
+  message=$(wait_for_window Welvaro 30 "$pid") || { check "$1" "(no message)" "$2"; return; }
+  xdotool windowactivate --sync "$message" 2>/dev/null || xdotool windowfocus --sync "$message"
+  xdotool key ctrl+c
+  while [[ $text == "$unread" ]] && ((SECONDS - started < 10)); do
+    sleep 0.05
+    text=$(xclip -o -selection clipboard 2>/dev/null || true)
+  done
+  check "$1" "$text" "$2"
+  xdotool key Return
+}
+
+# answer_prompt <text>: types the text into the prompt that opens next.
+answer_prompt() {
+  local prompt
+  prompt=$(wait_for_window Welvaro 30 "$pid") || return 0
+  xdotool windowactivate --sync "$prompt" 2>/dev/null || xdotool windowfocus --sync "$prompt"
+  xdotool type "$1"
+  xdotool key Return
+  while xdotool search --onlyvisible --name "^Welvaro\$" 2>/dev/null | grep -qx "$prompt"; do
+    sleep 0.05
+  done
+}
+
 stop() {
   # Without a window manager, a close request sent right after the clipboard
   # read is now and then not acted on (the window stays mapped, the program
@@ -109,7 +148,7 @@ stop() {
 # what check_on_screen.py found.
 on_screen() {
   local report started=$SECONDS
-  until report=$(/usr/bin/python3 "$here/check_on_screen.py" "$window") ||
+  until report=$(/usr/bin/python3 "$here/check_on_screen.py" "${frame[@]}" "$window") ||
     ((SECONDS - started >= 10)); do
     sleep 0.1
   done
@@ -118,7 +157,7 @@ on_screen() {
   return 0
 }
 
-start C.UTF-8
+start "$point_locale"
 on_screen
 # A mark in the result box, which a calculation would replace.
 click TextFreq2
@@ -141,7 +180,20 @@ click TextFreq
 xdotool type "7,1"
 click CommandFreq
 expect_box "click on the button: comma locale" TextFreq2 "42,25 m"
+click TextFreq
+xdotool key ctrl+a
+xdotool type "abc"
+click CommandFreq
+expect_message "a text that is no number warns" "Bitte gib eine gültige Frequenz in Megahertz ein."
+click CommandLoopInduk
+answer_prompt 1000
+answer_prompt 20
+expect_message "a dialog calculator answers" "Die Induktivität der Loop-Antenne beträgt: 2,508 µH"
 stop
+
+if ((${#launcher[@]})); then
+  exit $((failures > 0))
+fi
 
 # The desktop switches from light to dark and back while the program runs, as
 # qt6ct does when its configuration changes: in the dark scheme the captions
@@ -200,7 +252,7 @@ if command -v openbox >/dev/null; then
 else
   echo "SKIP: 800x600 without a window manager: openbox is not installed"
 fi
-start C.UTF-8
+start "$point_locale"
 on_screen
 stop
 
