@@ -62,6 +62,9 @@ void TextBoxTest::Pastes_data() {
   QTest::newRow("large at the cursor") << "12" << -1 << 0 << large << "1" + large + "2" << false;
   QTest::newRow("large over a selection")
       << "1xx2" << 1 << 2 << large << "1" + large + "2" << false;
+  const QString twoMegabytes = QStringLiteral("1234567 ").repeated(256 * 1024);
+  QTest::newRow("2 MB whole") << "71" << -1 << 0 << twoMegabytes << "7" + twoMegabytes + "1"
+                              << false;
   QTest::newRow("small over a large selection") << large << 0 << 40'000 << "3"
                                                 << "3" << false;
 }
