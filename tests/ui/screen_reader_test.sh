@@ -161,7 +161,10 @@ if ! grep -q "SPEECH OUTPUT" "$log"; then
 fi
 
 mark=$(lines)
-"$program" >"$work/program.out" 2>&1 &
+# In the sanitizer build, the leak rule for Qt's copies of key events matches a
+# frame that only the slow unwinder finds (tests/sanitizers/lsan.supp).
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0 \
+  "$program" >"$work/program.out" 2>&1 &
 program_pid=$!
 window=$(wait_for_window "Welvaro von Tarsimo" 20 "$program_pid") ||
   { echo "FAIL: the window did not appear"; cat "$work/program.out"; exit 1; }
@@ -269,6 +272,27 @@ long_result="Die Induktivität der Luftspule beträgt $(printf %s \
   62070503722759590808571558638427608394498048.000) Mikrohenry."
 hear "the coil's long result" "$mark" "$long_result"
 said_once "$mark" "$long_result"
+
+# Closed as its close box does, the program ends cleanly: in the sanitizer
+# build nothing leaked while the screen reader listened.
+press Return
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+for _ in 1 2 3; do
+  /usr/bin/python3 "$here/close_window.py" "$window"
+  for _ in $(seq 40); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.05; done
+  kill -0 "$program_pid" 2>/dev/null || break
+done
+if kill -0 "$program_pid" 2>/dev/null; then
+  fail "the program still runs after three requests to close its window"
+  kill "$program_pid"
+fi
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+((status == 0)) || { fail "closed, the program ended with $status"; tail -40 "$work/program.out"; }
 
 if ((failures)); then
   echo "$failures failures; Orca's log ends:"
