@@ -1,9 +1,10 @@
 #include "caret_frames.h"
 
+#include <QBackingStore>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
+#include <algorithm>
 
 namespace welvaro::ui {
 
@@ -17,50 +18,49 @@ CaretFrames::Shown CaretFrames::Now(const QLineEdit& edit) {
           .palette = edit.palette().cacheKey()};
 }
 
-bool CaretFrames::Paint(QLineEdit& edit, const QPaintEvent& event) {
-  if (edit.text().size() < kLongText) {
-    Forget({});
-    return false;
-  }
-  const Shown now = Now(edit);
-  if (now != shown_) Forget(now);
-  // The edit finds its cursor's place from the start of its text: asked once
-  // for what is shown, not at every blink.
-  if (caret_.isNull()) caret_ = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
-  if (!caret_.contains(event.rect())) {
-    Forget(now);
-    return false;
-  }
-  const int state = next_;
-  next_ = 1 - next_;
-  if (pictures_.at(state).isNull()) {
-    // A widget cannot be rendered while it paints: the edit paints this
-    // state of the blink itself, and it is taken for the picture at once after.
-    QTimer::singleShot(0, &edit, [this, &edit, state] { Take(edit, state); });
-    return false;
-  }
-  QPainter painter(&edit);
-  painter.drawPixmap(caret_.topLeft(), pictures_.at(state));
+bool CaretFrames::StillShown(const QLineEdit& edit) {
+  const Shown now = edit.text().size() >= kLongText ? Now(edit) : Shown{};
+  if (now == shown_ && now.textLength > 0) return true;
+  shown_ = now;
+  caret_ = {};
+  pictures_.clear();
+  return false;
+}
+
+bool CaretFrames::PaintBlink(QLineEdit& edit, const QPaintEvent& event) {
+  if (!StillShown(edit) || pictures_.size() < 2 || !caret_.contains(event.rect())) return false;
+  last_ = 1 - last_;
+  QPainter(&edit).drawImage(caret_.topLeft(), pictures_.at(last_));
   return true;
 }
 
-void CaretFrames::Forget(const Shown& now) {
-  shown_ = now;
-  caret_ = {};
-  pictures_ = {};
-  next_ = 0;
-}
-
-void CaretFrames::Take(QLineEdit& edit, int state) {
-  if (Now(edit) != shown_ || caret_.isNull()) return;
-  const qreal ratio = edit.devicePixelRatioF();
-  QPixmap picture(caret_.size() * ratio);
+void CaretFrames::Painted(QLineEdit& edit, const QPaintEvent& event) {
+  StillShown(edit);
+  if (shown_.textLength == 0 || edit.backingStore() == nullptr) return;
+  // The edit places its cursor in its paint, and finds the place from the
+  // start of its text: asked once for what is shown, not at every blink.
+  if (caret_.isNull()) {
+    caret_ = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect() & edit.rect();
+  }
+  const auto* window = dynamic_cast<const QImage*>(edit.backingStore()->paintDevice());
+  if (window == nullptr || caret_.isEmpty() || !event.rect().contains(caret_)) return;
+  const qreal ratio = window->devicePixelRatio();
+  const QRect inWindow(edit.mapTo(edit.window(), caret_.topLeft()) * ratio, caret_.size() * ratio);
+  if (!window->rect().contains(inWindow)) return;
+  QImage picture = window->copy(inWindow);
   picture.setDevicePixelRatio(ratio);
-  picture.fill(Qt::transparent);
-  rendering_ = true;
-  edit.render(&picture, {}, QRegion(caret_), QWidget::DrawChildren);
-  rendering_ = false;
-  pictures_.at(state) = picture;
+  const auto kept = std::ranges::find(pictures_, picture);
+  if (kept == pictures_.end()) {
+    pictures_.push_back(picture);
+    last_ = pictures_.size() - 1;
+  } else {
+    last_ = static_cast<std::size_t>(kept - pictures_.begin());
+  }
+  // A third picture: the place showed more than the blink; start again from it.
+  if (pictures_.size() > 2) {
+    pictures_ = {picture};
+    last_ = 0;
+  }
 }
 
 }  // namespace welvaro::ui

@@ -1,32 +1,32 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QRect>
 #include <QSize>
-#include <array>
+#include <vector>
 
 class QLineEdit;
 class QPaintEvent;
 
 namespace welvaro::ui {
 
-/// The blinks of a line edit's text cursor, painted from pictures while the
-/// edit holds a long text. Qt 6.4's QLineEdit measures its whole text on every
+/// The blinks of a line edit's text cursor, shown from pictures while the edit
+/// holds a long text. Qt 6.4's QLineEdit measures its whole text on every
 /// paint, each blink included: with megabytes of text, two blinks a second keep
-/// a core busy. The cursor's place is painted by the edit itself once in each
-/// state of the blink and kept as a picture; the pictures are shown from then
-/// on by turns, until something but the blink changes.
+/// a core busy. What the edit paints at its cursor's place is kept as it leaves
+/// the window's backing store; once both states of the blink are kept, the
+/// blinks show them by turns, until something but the blink changes.
 class CaretFrames {
  public:
-  /// Texts at least this long are painted through the pictures.
+  /// Texts at least this long are blinked from the pictures.
   static constexpr qsizetype kLongText = 10'000;
 
-  /// Paints `event` for `edit` if it only redraws the text cursor of a long
-  /// text, and says whether it did; any other paint makes it forget its pictures.
-  bool Paint(QLineEdit& edit, const QPaintEvent& event);
+  /// Paints `event` from the pictures if it only redraws the blinking cursor
+  /// and both pictures are kept; says whether it did.
+  bool PaintBlink(QLineEdit& edit, const QPaintEvent& event);
 
-  /// While the edit renders a picture its own paint must run.
-  [[nodiscard]] bool Rendering() const { return rendering_; }
+  /// Keeps what the edit has just painted for `event` at its cursor's place.
+  void Painted(QLineEdit& edit, const QPaintEvent& event);
 
  private:
   /// What the pictures show besides the blink.
@@ -43,15 +43,13 @@ class CaretFrames {
   };
 
   static Shown Now(const QLineEdit& edit);
-  /// Renders the picture of one state of the blink, as the edit shows it now.
-  void Take(QLineEdit& edit, int state);
-  void Forget(const Shown& now);
+  /// Whether the pictures still show the edit; forgets them if not.
+  bool StillShown(const QLineEdit& edit);
 
   Shown shown_;
   QRect caret_;
-  std::array<QPixmap, 2> pictures_;
-  int next_ = 0;
-  bool rendering_ = false;
+  std::vector<QImage> pictures_;
+  std::size_t last_ = 0;
 };
 
 }  // namespace welvaro::ui

@@ -45,9 +45,9 @@ void TextBox::focusInEvent(QFocusEvent* event) {
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {
-  if (caretFrames_.Rendering() || !caretFrames_.Paint(*this, *event)) {
-    QLineEdit::paintEvent(event);
-  }
+  if (caretFrames_.PaintBlink(*this, *event)) return;
+  QLineEdit::paintEvent(event);
+  caretFrames_.Painted(*this, *event);
 }
 
 // Replaces the selection, or inserts at the cursor, as QLineEdit's paste does,
