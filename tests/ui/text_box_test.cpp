@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QScreen>
 #include <QtTest>
+#include <algorithm>
+#include <vector>
 
 namespace welvaro::testing {
 
@@ -18,6 +21,7 @@ class TextBoxTest : public QObject {
   void TypingKeepsUndo();
   void LargeEditsByMenuDropTheHistory();
   void RepeatedLargePastesKeepMemoryBounded();
+  void LongTextStillBlinks();
 };
 
 // GCC announces AddressSanitizer by a macro, clang by a feature.
@@ -137,6 +141,28 @@ void TextBoxTest::RepeatedLargePastesKeepMemoryBounded() {
   QCOMPARE(box.text().size(), text.size());
   qInfo("resident after 1 paste %lld kB, after 30 %lld kB", afterOne / 1024, afterThirty / 1024);
   QVERIFY2(afterThirty <= afterOne * 12 / 10, "memory grew by more than a fifth");
+}
+
+// A long text's blinks are shown from pictures of what the box painted: the
+// cursor's place still shows exactly two things by turns, and nothing else.
+void TextBoxTest::LongTextStillBlinks() {
+  ui::TextBox box;
+  box.resize(113, 25);
+  box.setText(QString(20'000, u'7'));
+  box.setCursorPosition(10'000);
+  box.show();
+  box.activateWindow();
+  box.setFocus();
+  QVERIFY(QTest::qWaitForWindowActive(&box));
+  // Past the first blinks, which the box still paints itself.
+  QTest::qWait(1'500);
+  std::vector<QImage> shown;
+  for (int look = 0; look < 16; ++look) {
+    QTest::qWait(150);
+    const QImage now = box.screen()->grabWindow(box.winId()).toImage();
+    if (std::ranges::find(shown, now) == shown.end()) shown.push_back(now);
+  }
+  QCOMPARE(shown.size(), std::size_t{2});
 }
 
 }  // namespace welvaro::testing
