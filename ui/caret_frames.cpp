@@ -2,6 +2,7 @@
 
 #include <QBackingStore>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -42,8 +43,16 @@ void CaretFrames::Painted(QLineEdit& edit, const QPaintEvent& event) {
   if (caret_.isNull()) {
     caret_ = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect() & edit.rect();
   }
-  const auto* window = dynamic_cast<const QImage*>(edit.backingStore()->paintDevice());
-  if (window == nullptr || caret_.isEmpty() || !event.rect().contains(caret_)) return;
+  // Only a paint into the window's backing store is what the screen shows; a
+  // grab of the edit paints into a picture of its own.
+  QPainter painter(&edit);
+  const QPaintDevice* target = painter.paintEngine()->paintDevice();
+  painter.end();
+  const auto* window = dynamic_cast<const QImage*>(target);
+  if (window == nullptr || target != edit.backingStore()->paintDevice() || caret_.isEmpty() ||
+      !event.rect().contains(caret_)) {
+    return;
+  }
   const qreal ratio = window->devicePixelRatio();
   const QRect inWindow(edit.mapTo(edit.window(), caret_.topLeft()) * ratio, caret_.size() * ratio);
   if (!window->rect().contains(inWindow)) return;

@@ -16,17 +16,13 @@ namespace {
 /// so that the work stays near what the limit lets through.
 std::optional<int> AdvanceWithin(const QFontMetrics& metrics, QStringView text, bool fromStart,
                                  int limit) {
-  qsizetype measured = 0;
-  qsizetype length = 32;
-  while (measured < text.size()) {
-    measured = std::min(length, text.size());
+  for (qsizetype length = 32;; length *= 2) {
+    const qsizetype measured = std::min(length, text.size());
     const QStringView piece = fromStart ? text.first(measured) : text.last(measured);
     const int advance = metrics.horizontalAdvance(piece.toString());
     if (advance > limit) return std::nullopt;
     if (measured == text.size()) return advance;
-    length *= 2;
   }
-  return 0;
 }
 
 /// What Qt's own interface offers of a line edit, on public ground, with the
