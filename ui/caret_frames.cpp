@@ -38,10 +38,13 @@ bool CaretFrames::PaintBlink(QLineEdit& edit, const QPaintEvent& event) {
 void CaretFrames::Painted(QLineEdit& edit, const QPaintEvent& event) {
   StillShown(edit);
   if (shown_.textLength == 0 || edit.backingStore() == nullptr) return;
-  // The edit places its cursor in its paint, and finds the place from the
-  // start of its text: asked once for what is shown, not at every blink.
-  if (caret_.isNull()) {
-    caret_ = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect() & edit.rect();
+  // The edit places its cursor as it paints (a new font or margin moves it
+  // too); its place is asked for here, not at every blink, since the edit
+  // finds it from the start of its text.
+  const QRect caret = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect() & edit.rect();
+  if (caret != caret_) {
+    caret_ = caret;
+    pictures_.clear();
   }
   // Only a paint into the window's backing store is what the screen shows; a
   // grab of the edit paints into a picture of its own.
