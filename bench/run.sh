@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release mode and measures Welvaro beside the least
 # Qt window, alternating the two in every round; then the times of clicks in
-# Welvaro, and nanoseconds per formula call:
+# Welvaro, its text box with 2 MB of text, and nanoseconds per formula call:
 #   bench/run.sh [rounds] [welvaro executable]
 # The second argument measures another build of Welvaro (say, an older one)
 # against the same yardstick.
@@ -80,6 +80,12 @@ printf '\n%-44s %10s\n' "median of 5 runs" "ms"
 cut -f1 "$results/clicks" | awk '!seen[$0]++' | while read -r what; do
   printf '%-44s %10s\n' "$what" "$(grep -F "$what" "$results/clicks" | cut -f2 | median)"
 done
+
+# A text box of this build with a short text and with 2 MB: the screen
+# reader's queries, the word and line keys, and the idle processor.
+"$build/bench/text_box_probe" >"$results/text_box"
+printf '\n%-76s %8s\n' "text box (text_box_probe)" "ms / %"
+awk -F'\t' '{ printf "%-76s %8s\n", $1, $2 }' "$results/text_box"
 echo
 
 "$build/bench/formulas_benchmark" --benchmark_min_time=0.2

@@ -4,11 +4,26 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <algorithm>
+#include <optional>
 
 #include "text_units.h"
 
 namespace welvaro::ui {
 namespace {
+
+/// The advance of `text`, or nothing once it is wider than `limit`. Measured
+/// from the start (`fromStart`) or the end, on a piece twice as long each time,
+/// so that the work stays near what the limit lets through.
+std::optional<int> AdvanceWithin(const QFontMetrics& metrics, QStringView text, bool fromStart,
+                                 int limit) {
+  for (qsizetype length = 32;; length *= 2) {
+    const qsizetype measured = std::min(length, text.size());
+    const QStringView piece = fromStart ? text.first(measured) : text.last(measured);
+    const int advance = metrics.horizontalAdvance(piece.toString());
+    if (advance > limit) return std::nullopt;
+    if (measured == text.size()) return advance;
+  }
+}
 
 /// What Qt's own interface offers of a line edit, on public ground, with the
 /// pieces of text found by UnitAt and its neighbours.
@@ -139,15 +154,25 @@ class LineEditInterface final : public QAccessibleWidget,
   }
 };
 
-// The edit tells where its cursor is drawn; a character's place follows from
-// the advances of the text before it and before the cursor.
+// The edit tells where its cursor is drawn, and keeps the cursor in view; a
+// character's place follows from the advance of the text between the two.
+// Only as much of that text is measured as the box is wide: a character
+// farther away is out of sight and has no place on the screen, and measuring
+// the text before it would lay out megabytes of a pasted text on every query.
 QRect LineEditInterface::characterRect(int offset) const {
   const QString text = Edit()->text();
   if (offset < 0 || offset >= text.size()) return {};
-  const QRect cursor = Edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  const int cursorPosition = Edit()->cursorPosition();
   const QFontMetrics metrics(Edit()->font());
-  const int left = cursor.x() + metrics.horizontalAdvance(text.left(offset)) -
-                   metrics.horizontalAdvance(text.left(Edit()->cursorPosition()));
+  const bool afterCursor = offset >= cursorPosition;
+  const QStringView between =
+      afterCursor ? QStringView(text).sliced(cursorPosition, offset - cursorPosition)
+                  : QStringView(text).sliced(offset, cursorPosition - offset);
+  const std::optional<int> distance =
+      AdvanceWithin(metrics, between, afterCursor, Edit()->contentsRect().width());
+  if (!distance) return {};
+  const QRect cursor = Edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  const int left = cursor.x() + (afterCursor ? *distance : -*distance);
   const QRect character(left, cursor.y(), metrics.horizontalAdvance(text.mid(offset, 1)),
                         std::max(cursor.height(), metrics.height()));
   return {Edit()->mapToGlobal(character.topLeft()), character.size()};

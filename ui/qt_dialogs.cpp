@@ -149,7 +149,12 @@ void ShowLongMessage(const QString& text, MessageIcon icon, int textWidth, QWidg
   layout->addWidget(buttons, 1, 0, 1, 2);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   CopyMessageOnCtrlC(dialog, text, [view] { return view->textCursor().selectedText(); });
-  buttons->button(QDialogButtonBox::Ok)->setFocus();
+  // A screen reader reads a dialog's labels as it opens, but not a text box
+  // that lacks the focus: Orca 43 said only the title and the button. Given as
+  // the description of the focused button, the text is read with it.
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setAccessibleDescription(text);
+  ok->setFocus();
   dialog.exec();
 }
 

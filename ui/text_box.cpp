@@ -44,6 +44,12 @@ void TextBox::focusInEvent(QFocusEvent* event) {
   QMetaObject::invokeMethod(this, "selectAll", Qt::QueuedConnection);
 }
 
+void TextBox::paintEvent(QPaintEvent* event) {
+  if (caretFrames_.PaintBlink(*this, *event)) return;
+  QLineEdit::paintEvent(event);
+  caretFrames_.Painted(*this, *event);
+}
+
 // Replaces the selection, or inserts at the cursor, as QLineEdit's paste does,
 // but through setText, which records nothing.
 bool TextBox::PasteLargeWithoutHistory() {

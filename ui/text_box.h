@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "caret_frames.h"
+
 namespace welvaro::ui {
 
 /// A text box without a length limit whose undo history stays small: QLineEdit
@@ -18,6 +20,7 @@ class TextBox final : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool PasteLargeWithoutHistory();
@@ -27,6 +30,7 @@ class TextBox final : public QLineEdit {
   qsizetype lengthBefore_ = 0;
   qsizetype selectionBefore_ = 0;
   qsizetype editedSinceDrop_ = 0;
+  CaretFrames caretFrames_;
 };
 
 }  // namespace welvaro::ui

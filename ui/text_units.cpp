@@ -1,6 +1,7 @@
 #include "text_units.h"
 
 #include <QTextBoundaryFinder>
+#include <algorithm>
 #include <optional>
 
 namespace welvaro::ui {
@@ -23,6 +24,19 @@ std::optional<QTextBoundaryFinder::BoundaryType> FinderType(
   return std::nullopt;
 }
 
+// A finder classifies every character it is given as it is made: given a
+// pasted text of megabytes, each query of a screen reader would take a
+// noticeable time. It is given the text within this reach of the offset; a
+// longer unit, which nobody listens to whole, ends at the reach.
+constexpr int kReach = 2'000;
+
+// A surrogate pair stays whole at either end of the reach.
+int WithoutSplittingPair(QStringView text, int at) {
+  const bool splits =
+      at > 0 && at < text.size() && text[at].isLowSurrogate() && text[at - 1].isHighSurrogate();
+  return splits ? at - 1 : at;
+}
+
 }  // namespace
 
 TextUnit UnitAt(QStringView text, int offset, QAccessible::TextBoundaryType boundary) {
@@ -33,12 +47,15 @@ TextUnit UnitAt(QStringView text, int offset, QAccessible::TextBoundaryType boun
     if (boundary == QAccessible::CharBoundary || length == 0) return {length, length};
     offset = length - 1;
   }
-  QTextBoundaryFinder finder(*type, text.data(), text.size());
-  finder.setPosition(offset);
-  const int start = finder.isAtBoundary() ? offset : static_cast<int>(finder.toPreviousBoundary());
-  finder.setPosition(offset);
+  const int from = WithoutSplittingPair(text, std::max(0, offset - kReach));
+  const int to = WithoutSplittingPair(text, std::min(length, offset + kReach));
+  QTextBoundaryFinder finder(*type, text.data() + from, to - from);
+  const int at = offset - from;
+  finder.setPosition(at);
+  const int start = finder.isAtBoundary() ? at : static_cast<int>(finder.toPreviousBoundary());
+  finder.setPosition(at);
   const auto end = static_cast<int>(finder.toNextBoundary());
-  return {start < 0 ? 0 : start, end < 0 ? length : end};
+  return {from + (start < 0 ? 0 : start), end < 0 ? to : from + end};
 }
 
 TextUnit UnitBefore(QStringView text, int offset, QAccessible::TextBoundaryType boundary) {

@@ -17,7 +17,8 @@ struct TextUnit {
 /// character at `offset`; a line, a paragraph or no boundary is the whole
 /// text. At the end of the text a character is empty and every other unit is
 /// the last one, as a screen reader asks for the word before the cursor
-/// there. `offset` lies in 0 to the text's length.
+/// there. Only the 2,000 characters either side of `offset` are looked at: a
+/// longer unit ends there. `offset` lies in 0 to the text's length.
 [[nodiscard]] TextUnit UnitAt(QStringView text, int offset, QAccessible::TextBoundaryType boundary);
 
 /// The unit before the one at `offset`, or an empty one at the start.

@@ -23,6 +23,8 @@ class LineEditAccessibleTest : public QObject {
   void Pieces_data();
   void Pieces();
   void EveryOffsetAnswersInRange();
+  void CharacterPlaces_data();
+  void CharacterPlaces();
   void EditsAsTheUserWould();
 };
 
@@ -77,6 +79,12 @@ void LineEditAccessibleTest::Pieces_data() {
       << result << Ask::At << 7 << QAccessible::LineBoundary << result << 0 << 7;
   QTest::newRow("beyond the end") << result << Ask::At << 8 << word << "" << -1 << -1;
   QTest::newRow("an empty box") << "" << Ask::At << 0 << word << "" << 0 << 0;
+  const QString pasted = QStringLiteral("1234567 ").repeated(256 * 1024);
+  QTest::newRow("a word deep in 2 MB")
+      << pasted << Ask::At << 1'000'003 << word << "1234567" << 1'000'000 << 1'000'007;
+  QTest::newRow("the word before the end of 2 MB")
+      << pasted << Ask::Before << -1 << word << "1234567" << pasted.size() - 8
+      << static_cast<int>(pasted.size()) - 1;
   QTest::newRow("the last sentence") << "Erst das. Dann dies." << Ask::At << 20
                                      << QAccessible::SentenceBoundary << "Dann dies." << 10 << 20;
 }
@@ -116,6 +124,45 @@ void LineEditAccessibleTest::EveryOffsetAnswersInRange() {
       }
     }
   }
+}
+
+void LineEditAccessibleTest::CharacterPlaces_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<int>("cursor");
+  QTest::addColumn<int>("offset");
+  QTest::addColumn<bool>("inView");
+
+  const QString pasted = QStringLiteral("1234567 ").repeated(256 * 1024);
+  const auto last = static_cast<int>(pasted.size()) - 1;
+  QTest::newRow("a short text") << "7,1" << 0 << 1 << true;
+  QTest::newRow("2 MB, after the cursor at the start") << pasted << 0 << 3 << true;
+  QTest::newRow("2 MB, before the cursor at the end") << pasted << last + 1 << last - 2 << true;
+  QTest::newRow("2 MB, far from the cursor") << pasted << 0 << last / 2 << false;
+  QTest::newRow("2 MB, the start with the cursor at the end") << pasted << last + 1 << 0 << false;
+}
+
+// A character the box shows lies in it, the next one further right; one out
+// of sight has no place.
+void LineEditAccessibleTest::CharacterPlaces() {
+  QFETCH(QString, text);
+  QFETCH(int, cursor);
+  QFETCH(int, offset);
+  QFETCH(bool, inView);
+  QLineEdit edit(text);
+  edit.resize(113, 25);
+  edit.setCursorPosition(cursor);
+  edit.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&edit));
+  const QRect place = TextOf(edit)->characterRect(offset);
+  QCOMPARE(!place.isEmpty(), inView);
+  if (!inView) return;
+  const QRect inEdit(edit.mapFromGlobal(place.topLeft()), place.size());
+  QVERIFY2(edit.rect().intersects(inEdit), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                          .arg(inEdit.x())
+                                                          .arg(inEdit.y())
+                                                          .arg(inEdit.width())
+                                                          .arg(inEdit.height())));
+  QVERIFY(TextOf(edit)->characterRect(offset + 1).left() > place.left());
 }
 
 void LineEditAccessibleTest::EditsAsTheUserWould() {

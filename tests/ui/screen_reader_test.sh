@@ -161,7 +161,11 @@ if ! grep -q "SPEECH OUTPUT" "$log"; then
 fi
 
 mark=$(lines)
-"$program" >"$work/program.out" 2>&1 &
+# In the sanitizer build, the leak rule for Qt's copies of key events matches a
+# frame that only the slow unwinder finds (tests/sanitizers/lsan.supp); it is
+# the third, and ten frames keep the unwinding from slowing every allocation.
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0:malloc_context_size=10 \
+  "$program" >"$work/program.out" 2>&1 &
 program_pid=$!
 window=$(wait_for_window "Welvaro von Tarsimo" 20 "$program_pid") ||
   { echo "FAIL: the window did not appear"; cat "$work/program.out"; exit 1; }
@@ -241,6 +245,58 @@ press 2 0 Return
 hear "the loop's result" "$mark" "Die Induktivität der Loop-Antenne beträgt: 2.508 µH"
 said_once 0 "Bitte gib eine gültige Frequenz in Megahertz ein." \
   "Die Induktivität der Loop-Antenne beträgt: 2.508 µH"
+
+# A result too long for a message box has a dialog of its own, with the text
+# in a read-only box; it too is read whole as it opens, its number and unit
+# included. The coil's 1e140 cm across gives a number of 290 digits.
+mark=$(lines)
+press Return
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool windowfocus --sync "$window"
+press shift+Tab shift+Tab
+hear "back on the coil's button" "$mark" "Spule berechnen"
+mark=$(lines)
+press Return
+hear "the coil's first prompt" "$mark" "Bitte gib den Durchmesser der Luftspule in cm ein:"
+mark=$(lines)
+press 1 e 1 4 0 Return
+hear "the coil's second prompt" "$mark" "Bitte gib die Länge der Luftspule in cm ein:"
+mark=$(lines)
+press 1 Return
+hear "the coil's third prompt" "$mark" "Bitte gib die Anzahl der Windungen ein:"
+mark=$(lines)
+press 1 0 0 0 Return
+long_result="Die Induktivität der Luftspule beträgt $(printf %s \
+  98696044010893383102357316223985629906998355118565205625505921099547945802113036 \
+  34642526347748516584880365642950659871403492602602972807384990275111058018072355 \
+  82254987483237820104146805295204384616924814981516708793520657036873287585272162 \
+  62070503722759590808571558638427608394498048.000) Mikrohenry."
+hear "the coil's long result" "$mark" "$long_result"
+said_once "$mark" "$long_result"
+
+# Closed as its close box does, the program ends cleanly: in the sanitizer
+# build nothing leaked while the screen reader listened.
+press Return
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+for _ in 1 2 3; do
+  /usr/bin/python3 "$here/close_window.py" "$window"
+  for _ in $(seq 40); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.05; done
+  kill -0 "$program_pid" 2>/dev/null || break
+done
+if kill -0 "$program_pid" 2>/dev/null; then
+  fail "the program still runs after three requests to close its window"
+  kill "$program_pid"
+fi
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+((status == 0)) || { fail "closed, the program ended with $status"; tail -40 "$work/program.out"; }
 
 if ((failures)); then
   echo "$failures failures; Orca's log ends:"

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QScreen>
 #include <QtTest>
+#include <algorithm>
+#include <vector>
 
 namespace welvaro::testing {
 
@@ -18,6 +21,7 @@ class TextBoxTest : public QObject {
   void TypingKeepsUndo();
   void LargeEditsByMenuDropTheHistory();
   void RepeatedLargePastesKeepMemoryBounded();
+  void LongTextStillBlinks();
 };
 
 // GCC announces AddressSanitizer by a macro, clang by a feature.
@@ -62,6 +66,9 @@ void TextBoxTest::Pastes_data() {
   QTest::newRow("large at the cursor") << "12" << -1 << 0 << large << "1" + large + "2" << false;
   QTest::newRow("large over a selection")
       << "1xx2" << 1 << 2 << large << "1" + large + "2" << false;
+  const QString twoMegabytes = QStringLiteral("1234567 ").repeated(256 * 1024);
+  QTest::newRow("2 MB whole") << "71" << -1 << 0 << twoMegabytes << "7" + twoMegabytes + "1"
+                              << false;
   QTest::newRow("small over a large selection") << large << 0 << 40'000 << "3"
                                                 << "3" << false;
 }
@@ -134,6 +141,28 @@ void TextBoxTest::RepeatedLargePastesKeepMemoryBounded() {
   QCOMPARE(box.text().size(), text.size());
   qInfo("resident after 1 paste %lld kB, after 30 %lld kB", afterOne / 1024, afterThirty / 1024);
   QVERIFY2(afterThirty <= afterOne * 12 / 10, "memory grew by more than a fifth");
+}
+
+// A long text's blinks are shown from pictures of what the box painted: the
+// cursor's place still shows exactly two things by turns, and nothing else.
+void TextBoxTest::LongTextStillBlinks() {
+  ui::TextBox box;
+  box.resize(113, 25);
+  box.setText(QString(20'000, u'7'));
+  box.setCursorPosition(10'000);
+  box.show();
+  box.activateWindow();
+  box.setFocus();
+  QVERIFY(QTest::qWaitForWindowActive(&box));
+  // Past the first blinks, which the box still paints itself.
+  QTest::qWait(1'500);
+  std::vector<QImage> shown;
+  for (int look = 0; look < 16; ++look) {
+    QTest::qWait(150);
+    const QImage now = box.screen()->grabWindow(box.winId()).toImage();
+    if (std::ranges::find(shown, now) == shown.end()) shown.push_back(now);
+  }
+  QCOMPARE(shown.size(), std::size_t{2});
 }
 
 }  // namespace welvaro::testing
