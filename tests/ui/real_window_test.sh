@@ -29,15 +29,8 @@ scheme=$(mktemp -d)
 window_manager=""
 trap 'kill $pid $window_manager $xvfb_pid 2>/dev/null || true; rm -rf "$log" "$scheme"' EXIT
 
-failures=0
-check() {
-  if [[ $2 == "$3" ]]; then
-    echo "ok: $1"
-  else
-    echo "FAIL: $1: expected '$3', got '$2'"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=../check.sh
+source "$here/../check.sh"
 
 # Control centres in window coordinates, from the layout's pixel rectangles.
 declare -A centre=(

@@ -93,6 +93,21 @@ hear() {
   return 1
 }
 
+# Waits until no message or prompt, each titled "Welvaro", is left open.
+wait_until_messages_closed() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+}
+
+# Without a window manager nobody gives the window the keyboard back once a
+# message has gone.
+back_to_window() {
+  wait_until_messages_closed
+  xdotool windowfocus --sync "$window"
+}
+
 # press <key>...: keys as xdotool names them, at a brisk typist's pace: keys
 # sent back to back are now and then lost between Orca and the AT-SPI registry.
 # "ctrl+Left" holds Control while Orca hears the arrow, as a hand does, so
@@ -198,13 +213,7 @@ press a b c Tab Return
 hear "a bad entry: the warning" "$mark" "Bitte gib eine gültige Frequenz in Megahertz ein." "OK"
 mark=$(lines)
 press Return
-# Without a window manager nobody gives the window the keyboard back once the
-# warning, titled "Welvaro", has gone.
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
-  sleep 0.1
-done
-xdotool windowfocus --sync "$window"
+back_to_window
 hear "the warning closed: back on the button" "$mark" "Berechnet die Wellenlänge aus der Frequenz"
 
 results=$(lines)
@@ -251,11 +260,7 @@ said_once 0 "Bitte gib eine gültige Frequenz in Megahertz ein." \
 # included. The coil's 1e140 cm across gives a number of 290 digits.
 mark=$(lines)
 press Return
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
-  sleep 0.1
-done
-xdotool windowfocus --sync "$window"
+back_to_window
 press shift+Tab shift+Tab
 hear "back on the coil's button" "$mark" "Spule berechnen"
 mark=$(lines)
@@ -280,10 +285,7 @@ said_once "$mark" "$long_result"
 # Closed as its close box does, the program ends cleanly: in the sanitizer
 # build nothing leaked while the screen reader listened.
 press Return
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name "^Welvaro$" >/dev/null 2>&1 || break
-  sleep 0.1
-done
+wait_until_messages_closed
 for _ in 1 2 3; do
   /usr/bin/python3 "$here/close_window.py" "$window"
   for _ in $(seq 40); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.05; done

@@ -29,15 +29,8 @@ for face in "MS Shell Dlg" "MS Shell Dlg 2"; do
 done
 wineserver -w
 
-failures=0
-check() {
-  if [[ $2 == "$3" ]]; then
-    echo "ok: $1"
-  else
-    echo "FAIL: $1: expected '$3', got '$2'"
-    failures=$((failures + 1))
-  fi
-}
+# shellcheck source=../check.sh
+source "$here/../check.sh"
 # Every file and registry entry of the prefix, to compare before and after.
 state() {
   wineserver -w
