@@ -6,6 +6,10 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 
 libraries=$(packaging/windows/build_libraries.sh | tail -1)
+# rcc writes each resource's time into the program: the last commit's, not
+# the checkout's.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -c safe.directory='*' log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH
 # As the test command does: paths hashed relative to the source folder.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1 CCACHE_IGNOREOPTIONS="-ffile-prefix-map=*"
 echo "windows: building the program and its tests in build-windows/"
