@@ -87,13 +87,29 @@ expect_box() {
   check "$1" "$text" "$3"
 }
 
+# The keyboard to a dialog: a window manager activates it, without one it is
+# given the focus.
+focus() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null ||
+    true
+}
+
+# Waits until a closed dialog is no longer shown: the next one has the same title.
+wait_until_gone() {
+  local started=$SECONDS
+  while xdotool search --onlyvisible --name "^Welvaro\$" 2>/dev/null | grep -qx "$1" &&
+    ((SECONDS - started < 10)); do
+    sleep 0.05
+  done
+}
+
 # expect_message <what> <text>: waits for a message box, checks the text it
 # copies with Ctrl+C and closes it with Enter.
 expect_message() {
   local message text=$unread started=$SECONDS
   echo -n "$unread" | xclip -selection clipboard -i >/dev/null 2>&1
   message=$(wait_for_window Welvaro 30 "$pid") || { check "$1" "(no message)" "$2"; return; }
-  xdotool windowactivate --sync "$message" 2>/dev/null || xdotool windowfocus --sync "$message"
+  focus "$message"
   xdotool key ctrl+c
   while [[ $text == "$unread" ]] && ((SECONDS - started < 10)); do
     sleep 0.05
@@ -101,18 +117,17 @@ expect_message() {
   done
   check "$1" "$text" "$2"
   xdotool key Return
+  wait_until_gone "$message"
 }
 
 # answer_prompt <text>: types the text into the prompt that opens next.
 answer_prompt() {
   local prompt
   prompt=$(wait_for_window Welvaro 30 "$pid") || return 0
-  xdotool windowactivate --sync "$prompt" 2>/dev/null || xdotool windowfocus --sync "$prompt"
+  focus "$prompt"
   xdotool type "$1"
   xdotool key Return
-  while xdotool search --onlyvisible --name "^Welvaro\$" 2>/dev/null | grep -qx "$prompt"; do
-    sleep 0.05
-  done
+  wait_until_gone "$prompt"
 }
 
 stop() {
