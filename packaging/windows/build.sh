@@ -10,6 +10,12 @@ libraries=$(packaging/windows/build_libraries.sh | tail -1)
 # the checkout's.
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -c safe.directory='*' log -1 --format=%ct)}
 export SOURCE_DATE_EPOCH
+# A build folder made at another commit compiles its resources again.
+mkdir -p build-windows
+if [[ $(cat build-windows/source-date 2>/dev/null) != "$SOURCE_DATE_EPOCH" ]]; then
+  find build-windows -name 'qrc_*.cpp' -delete
+  echo "$SOURCE_DATE_EPOCH" >build-windows/source-date
+fi
 # As the test command does: paths hashed relative to the source folder.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1 CCACHE_IGNOREOPTIONS="-ffile-prefix-map=*"
 echo "windows: building the program and its tests in build-windows/"
