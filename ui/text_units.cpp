@@ -37,10 +37,35 @@ int WithoutSplittingPair(QStringView text, int at) {
   return splits ? at - 1 : at;
 }
 
+// A screen reader fetches the line at the cursor after every key, and Orca
+// builds its braille line from it: a line of megabytes kept both busy for a
+// second a key. A longer text is given in lines of about this length, each
+// beginning at the start of a word.
+constexpr int kLineLength = 2 * kReach;
+
+int LineStart(QStringView text, int line) {
+  const int near = line * kLineLength;
+  if (near >= text.size()) return static_cast<int>(text.size());
+  return line == 0 ? 0 : UnitAt(text, near, QAccessible::WordBoundary).start;
+}
+
+// A line starts less than the reach before its multiple of the length, so the
+// lines follow each other in order, and the one holding `offset` is the one
+// its multiple names, or a neighbour.
+TextUnit LineAt(QStringView text, int offset) {
+  int line = offset / kLineLength;
+  if (offset < LineStart(text, line)) --line;
+  if (offset >= LineStart(text, line + 1)) ++line;
+  return {LineStart(text, line), LineStart(text, line + 1)};
+}
+
 }  // namespace
 
 TextUnit UnitAt(QStringView text, int offset, QAccessible::TextBoundaryType boundary) {
   const int length = static_cast<int>(text.size());
+  const bool line =
+      boundary == QAccessible::LineBoundary || boundary == QAccessible::ParagraphBoundary;
+  if (line && length > kLineLength) return LineAt(text, std::min(offset, length - 1));
   const std::optional<QTextBoundaryFinder::BoundaryType> type = FinderType(boundary);
   if (!type) return {0, length};
   if (offset >= length) {

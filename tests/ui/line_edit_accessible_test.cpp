@@ -85,6 +85,19 @@ void LineEditAccessibleTest::Pieces_data() {
   QTest::newRow("the word before the end of 2 MB")
       << pasted << Ask::Before << -1 << word << "1234567" << pasted.size() - 8
       << static_cast<int>(pasted.size()) - 1;
+  // A long text is read in lines of about 4,000 characters, each from the start of a word.
+  const QString words = QStringLiteral("123456 ").repeated(1'000);
+  const auto line = QAccessible::LineBoundary;
+  QTest::newRow("the first line of a long text")
+      << words << Ask::At << 3'996 << line << words.left(3'997) << 0 << 3'997;
+  QTest::newRow("the next line starts with a word")
+      << words << Ask::At << 3'998 << line << words.mid(3'997) << 3'997 << 7'000;
+  QTest::newRow("the line after the first")
+      << words << Ask::After << 0 << line << words.mid(3'997) << 3'997 << 7'000;
+  QTest::newRow("the line before the last")
+      << words << Ask::Before << -1 << line << words.left(3'997) << 0 << 3'997;
+  QTest::newRow("a line deep in 2 MB") << pasted << Ask::At << 1'000'003 << line
+                                       << pasted.mid(1'000'000, 4'000) << 1'000'000 << 1'004'000;
   QTest::newRow("the last sentence") << "Erst das. Dann dies." << Ask::At << 20
                                      << QAccessible::SentenceBoundary << "Dann dies." << 10 << 20;
 }
