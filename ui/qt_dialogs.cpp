@@ -23,6 +23,7 @@
 #include <limits>
 #include <utility>
 
+#include "long_text_edit.h"
 #include "texts.h"
 
 namespace welvaro::ui {
@@ -179,7 +180,9 @@ std::optional<QString> QtDialogs::AskText(const QString& prompt) {
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setLabelText(prompt);
   dialog.setTextValue(QString());
-  dialog.findChild<QLineEdit*>()->setMaxLength(std::numeric_limits<int>::max());
+  auto* field = dialog.findChild<QLineEdit*>();
+  field->setMaxLength(std::numeric_limits<int>::max());
+  KeepLongTextLight(*field);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue();
 }

@@ -8,10 +8,13 @@
 #include <cstdlib>
 #include <limits>
 
+#include "long_text_edit.h"
+
 namespace welvaro::ui {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   setMaxLength(std::numeric_limits<int>::max());
+  KeepLongTextLight(*this);
   // QLineEdit reports an edit first, then its new length, then the cleared
   // selection: at the edit, length and selection are still those before it.
   connect(this, &QLineEdit::selectionChanged, this,
@@ -42,12 +45,6 @@ void TextBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(&withoutSelecting);
   // Queued calls run before the next paint.
   QMetaObject::invokeMethod(this, "selectAll", Qt::QueuedConnection);
-}
-
-void TextBox::paintEvent(QPaintEvent* event) {
-  if (caretFrames_.PaintBlink(*this, *event)) return;
-  QLineEdit::paintEvent(event);
-  caretFrames_.Painted(*this, *event);
 }
 
 // Replaces the selection, or inserts at the cursor, as QLineEdit's paste does,

@@ -2,8 +2,6 @@
 
 #include <QLineEdit>
 
-#include "caret_frames.h"
-
 namespace welvaro::ui {
 
 /// A text box without a length limit whose undo history stays small: QLineEdit
@@ -20,7 +18,6 @@ class TextBox final : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool PasteLargeWithoutHistory();
@@ -30,7 +27,6 @@ class TextBox final : public QLineEdit {
   qsizetype lengthBefore_ = 0;
   qsizetype selectionBefore_ = 0;
   qsizetype editedSinceDrop_ = 0;
-  CaretFrames caretFrames_;
 };
 
 }  // namespace welvaro::ui

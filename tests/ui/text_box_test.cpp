@@ -6,7 +6,10 @@
 #include <QScreen>
 #include <QtTest>
 #include <algorithm>
+#include <limits>
 #include <vector>
+
+#include "long_text_edit.h"
 
 namespace welvaro::testing {
 
@@ -22,6 +25,7 @@ class TextBoxTest : public QObject {
   void LargeEditsByMenuDropTheHistory();
   void RepeatedLargePastesKeepMemoryBounded();
   void LongTextStillBlinks();
+  void LongTextPaintsOncePerKey();
 };
 
 // GCC announces AddressSanitizer by a macro, clang by a feature.
@@ -47,6 +51,17 @@ void PasteByKeyboard(QLineEdit& box, const QString& text) {
   QGuiApplication::clipboard()->setText(text);
   QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
 }
+
+class PaintCountingEdit final : public QLineEdit {
+ public:
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    ++paints;
+    QLineEdit::paintEvent(event);
+  }
+};
 
 }  // namespace
 
@@ -163,6 +178,28 @@ void TextBoxTest::LongTextStillBlinks() {
     if (std::ranges::find(shown, now) == shown.end()) shown.push_back(now);
   }
   QCOMPARE(shown.size(), std::size_t{2});
+}
+
+// With 2 MB each paint takes a quarter of a second, and a screen reader waits
+// for it: a key is painted once, also as it is let go.
+void TextBoxTest::LongTextPaintsOncePerKey() {
+  PaintCountingEdit edit;
+  edit.setMaxLength(std::numeric_limits<int>::max());
+  ui::KeepLongTextLight(edit);
+  edit.resize(113, 25);
+  edit.setText(QString(20'000, u'7'));
+  edit.show();
+  edit.activateWindow();
+  edit.setFocus();
+  QVERIFY(QTest::qWaitForWindowActive(&edit));
+  QTest::qWait(100);
+  edit.paints = 0;
+  // Let go once the key is painted, all within the cursor's first half blink.
+  QTest::keyPress(&edit, Qt::Key_Home);
+  QTest::qWait(150);
+  QTest::keyRelease(&edit, Qt::Key_Home);
+  QTest::qWait(150);
+  QCOMPARE(edit.paints, 1);
 }
 
 }  // namespace welvaro::testing
