@@ -15,15 +15,17 @@ class LongTextFilter final : public QObject {
   explicit LongTextFilter(QLineEdit& edit) : QObject(&edit) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    auto& edit = static_cast<QLineEdit&>(*watched);
+    // Still called while the edit is destroyed, as a plain widget by then.
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit == nullptr) return false;
     switch (event->type()) {
       case QEvent::Paint:
-        return Paint(edit, static_cast<QPaintEvent&>(*event));
+        return Paint(*edit, static_cast<QPaintEvent&>(*event));
       case QEvent::KeyRelease:
         // QLineEdit restarts the blink as a key is let go, which repaints the
         // cursor as it already is. Ignored, the release still goes on to
         // the parent, as QWidget passes it on.
-        if (edit.text().size() < CaretFrames::kLongText) return false;
+        if (edit->text().size() < CaretFrames::kLongText) return false;
         event->ignore();
         return true;
       default:
