@@ -300,9 +300,9 @@ said_once "$mark" "$long_result"
 # Orca together, and Orca speaks only what the last one did: each waits until
 # both are done with the one before. Orca 43 and 48 learn of the first word
 # key after such a paste only once the cursor has moved, and say nothing of
-# it: one goes first, unheard. (Pasted
-# over the box's selection, Orca 43 still believes the old text selected,
-# and says so at the next key instead of the word.)
+# it: one goes first, unheard. (Pasted over the box's selection, Orca 43
+# still believes the old text selected, and says so at the next key instead
+# of the word.)
 press Return
 back_to_window
 press shift+Tab End shift+Home BackSpace
