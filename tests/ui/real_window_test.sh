@@ -60,20 +60,25 @@ click() {
   xdotool mousemove $((X + x)) $((Y + y)) click 1
 }
 
-# The text of a box, copied through the clipboard. X delivers the input in
-# order, so the copy has happened once the clipboard no longer holds the mark
-# put there before; the boxes read here are never empty.
+# copied <key>...: what the keys copy to the clipboard. X delivers the input
+# in order, so the copy has happened once the clipboard no longer holds the
+# mark put there before; nothing read here is empty.
 unread="(not yet copied)"
-box_text() {
+copied() {
   echo -n "$unread" | xclip -selection clipboard -i >/dev/null 2>&1
-  click "$1"
-  xdotool key ctrl+a ctrl+c
+  xdotool key "$@"
   local text=$unread started=$SECONDS
   while [[ $text == "$unread" ]] && ((SECONDS - started < 10)); do
     sleep 0.05
     text=$(xclip -o -selection clipboard 2>/dev/null || true)
   done
   echo "$text"
+}
+
+# The text of a box, copied through the clipboard.
+box_text() {
+  click "$1"
+  copied ctrl+a ctrl+c
 }
 
 # expect_box <what> <box> <text>: waits until the box shows the text.
@@ -106,16 +111,10 @@ wait_until_gone() {
 # expect_message <what> <text>: waits for a message box, checks the text it
 # copies with Ctrl+C and closes it with Enter.
 expect_message() {
-  local message text=$unread started=$SECONDS
-  echo -n "$unread" | xclip -selection clipboard -i >/dev/null 2>&1
+  local message
   message=$(wait_for_window Welvaro 30 "$pid") || { check "$1" "(no message)" "$2"; return; }
   focus "$message"
-  xdotool key ctrl+c
-  while [[ $text == "$unread" ]] && ((SECONDS - started < 10)); do
-    sleep 0.05
-    text=$(xclip -o -selection clipboard 2>/dev/null || true)
-  done
-  check "$1" "$text" "$2"
+  check "$1" "$(copied ctrl+c)" "$2"
   xdotool key Return
   wait_until_gone "$message"
 }

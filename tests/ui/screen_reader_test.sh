@@ -101,16 +101,19 @@ wait_until_messages_closed() {
   done
 }
 
+# The processor time the program and Orca have used, in ticks of 10 ms.
+processor_ticks() {
+  cat "/proc/$program_pid/stat" "/proc/$orca_pid/stat" | awk '{ sum += $14 + $15 } END { print sum }'
+}
+
 # Waits until the program and Orca have used less than a tenth of a core for
 # half a second, for ten seconds at most.
 wait_until_idle() {
-  local before after
-  used() { cat "/proc/$program_pid/stat" "/proc/$orca_pid/stat" | awk '{ sum += $14 + $15 } END { print sum }'; }
+  local before
   for _ in $(seq 20); do
-    before=$(used)
+    before=$(processor_ticks)
     sleep 0.5
-    after=$(used)
-    ((after - before < 5)) && return
+    (($(processor_ticks) - before < 5)) && return
   done
 }
 
