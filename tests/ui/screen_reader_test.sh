@@ -90,6 +90,9 @@ hear() {
   done
   fail "$what: not heard: ${missing[*]}"
   said_since "$since" | sed 's/^/  heard: /' | tail -15
+  # What Orca did meanwhile: the keys and events it took, and what it ignored.
+  tail -n +"$((since + 1))" "$log" | grep -a -E "PROCESS .*KEY_PRESSED|OBJECT EVENT|Ignoring" |
+    grep -av '^^^^^^' | cut -c1-160 | tail -30 | sed 's/^/  orca: /'
   return 1
 }
 
