@@ -49,12 +49,10 @@ int LineStart(QStringView text, int line) {
   return line == 0 ? 0 : UnitAt(text, near, QAccessible::WordBoundary).start;
 }
 
-// A line starts less than the reach before its multiple of the length, so the
-// lines follow each other in order, and the one holding `offset` is the one
-// its multiple names, or a neighbour.
+// A line starts no more than the reach before its multiple of the length, so
+// the line holding `offset` is the one its multiple names, or the next.
 TextUnit LineAt(QStringView text, int offset) {
   int line = offset / kLineLength;
-  if (offset < LineStart(text, line)) --line;
   if (offset >= LineStart(text, line + 1)) ++line;
   return {LineStart(text, line), LineStart(text, line + 1)};
 }

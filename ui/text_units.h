@@ -16,10 +16,11 @@ struct TextUnit {
 /// The character, word or sentence of a single-line text that holds the
 /// character at `offset`; a line or a paragraph is the whole text up to 4,000
 /// characters, and a piece of about that length, starting with a word, in a
-/// longer one; no boundary is the whole text. At the end of the text a character is empty and every
-/// other unit is the last one, as a screen reader asks for the word before the cursor there. Only
-/// the 2,000 characters either side of `offset` are looked at: a longer unit ends there. `offset`
-/// lies in 0 to the text's length.
+/// longer one; no boundary is the whole text. At the end of the text a
+/// character is empty and every other unit is the last one, as a screen reader
+/// asks for the word before the cursor there. Only the 2,000 characters either
+/// side of `offset` are looked at: a longer unit ends there. `offset` lies in 0
+/// to the text's length.
 [[nodiscard]] TextUnit UnitAt(QStringView text, int offset, QAccessible::TextBoundaryType boundary);
 
 /// The unit before the one at `offset`, or an empty one at the start.
