@@ -52,6 +52,17 @@ void PasteByKeyboard(QLineEdit& box, const QString& text) {
   QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
 }
 
+// Shows the edit, small and focused, holding a text long enough for its
+// blinks to be shown from pictures.
+bool ShowFocusedWithLongText(QLineEdit& edit) {
+  edit.resize(113, 25);
+  edit.setText(QString(20'000, u'7'));
+  edit.show();
+  edit.activateWindow();
+  edit.setFocus();
+  return QTest::qWaitForWindowActive(&edit);
+}
+
 class PaintCountingEdit final : public QLineEdit {
  public:
   int paints = 0;
@@ -162,13 +173,8 @@ void TextBoxTest::RepeatedLargePastesKeepMemoryBounded() {
 // cursor's place still shows exactly two things by turns, and nothing else.
 void TextBoxTest::LongTextStillBlinks() {
   ui::TextBox box;
-  box.resize(113, 25);
-  box.setText(QString(20'000, u'7'));
+  QVERIFY(ShowFocusedWithLongText(box));
   box.setCursorPosition(10'000);
-  box.show();
-  box.activateWindow();
-  box.setFocus();
-  QVERIFY(QTest::qWaitForWindowActive(&box));
   // Past the first blinks, which the box still paints itself.
   QTest::qWait(1'500);
   std::vector<QImage> shown;
@@ -186,12 +192,7 @@ void TextBoxTest::LongTextPaintsOncePerKey() {
   PaintCountingEdit edit;
   edit.setMaxLength(std::numeric_limits<int>::max());
   ui::KeepLongTextLight(edit);
-  edit.resize(113, 25);
-  edit.setText(QString(20'000, u'7'));
-  edit.show();
-  edit.activateWindow();
-  edit.setFocus();
-  QVERIFY(QTest::qWaitForWindowActive(&edit));
+  QVERIFY(ShowFocusedWithLongText(edit));
   QTest::qWait(100);
   edit.paints = 0;
   // Let go once the key is painted, all within the cursor's first half blink.
