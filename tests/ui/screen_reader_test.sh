@@ -153,6 +153,17 @@ press() {
   done
 }
 
+# started_writing <file> <text> <pid> <seconds>: waits until the process has
+# written the text into the file, for the seconds at most or until it ends.
+started_writing() {
+  for _ in $(seq "$(($4 * 10))"); do
+    grep -q -- "$2" "$1" && return 0
+    kill -0 "$3" 2>/dev/null || break
+    sleep 0.1
+  done
+  grep -q -- "$2" "$1"
+}
+
 cat >"$work/speechd/speechd.conf" <<'EOF'
 AddModule "dummy" "sd_dummy" ""
 DefaultModule dummy
@@ -189,12 +200,7 @@ EOF
 WELVARO_ORCA_LOG=$log PYTHONPATH=$work/python \
   orca --disable=key-echo --debug-file="$log" >"$work/orca.out" 2>&1 &
 orca_pid=$!
-for _ in $(seq 200); do
-  grep -q "SPEECH OUTPUT" "$log" && break
-  kill -0 "$orca_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if ! grep -q "SPEECH OUTPUT" "$log"; then
+if ! started_writing "$log" "SPEECH OUTPUT" "$orca_pid" 20; then
   if grep -qi "already running" "$work/orca.out"; then
     echo "SKIP: another Orca runs for this user, and Orca starts only once: $(head -1 "$work/orca.out")"
     exit 77
@@ -321,8 +327,8 @@ press shift+Tab End shift+Home BackSpace
 /usr/bin/python3 -c "print('1234567 ' * 262144, end='')" |
   /usr/bin/python3 "$here/own_clipboard.py" >"$work/clipboard.out" 2>&1 &
 clipboard_pid=$!
-for _ in $(seq 100); do grep -q owned "$work/clipboard.out" && break; sleep 0.1; done
-grep -q owned "$work/clipboard.out" || fail "2 MB not on the clipboard: $(cat "$work/clipboard.out")"
+started_writing "$work/clipboard.out" owned "$clipboard_pid" 10 ||
+  fail "2 MB not on the clipboard: $(cat "$work/clipboard.out")"
 press ctrl+v
 for key in Left Left Right; do
   wait_until_idle
